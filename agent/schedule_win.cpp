@@ -1,0 +1,8 @@
+#include "agent/schedule.h"
+
+namespace vantor {
+
+// The agent's schedule and test mode are not built yet; nothing is read.
+void CheckTestMode(bool force) {}
+
+}  // namespace vantor

@@ -1,0 +1,49 @@
+#include <windows.h>
+
+#include "base/files.h"
+#include "base/log.h"
+#include "base/log_line.h"
+#include "base/program_paths.h"
+#include "base/text.h"
+
+namespace vantor {
+
+namespace {
+
+bool logEnabled = false;
+std::string logIndent = "   ";
+std::string logFileName;
+
+char LocaleSeparator(LCTYPE type, char fallback) {
+  char buffer[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) > 0 && buffer[0] != '\0') {
+    return buffer[0];
+  }
+  return fallback;
+}
+
+DateTime LocalNow() {
+  SYSTEMTIME st;
+  GetLocalTime(&st);
+  return DateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}
+
+}  // namespace
+
+bool LogEnabled() { return logEnabled; }
+void SetLogEnabled(bool enabled) { logEnabled = enabled; }
+void SetLogIndent(std::string_view indent) { logIndent = indent; }
+
+std::string GetLogFileName() {
+  if (logFileName.empty()) logFileName = LogFileNameFor(ProgramPath());
+  return logFileName;
+}
+
+void WriteLog(std::string_view message) {
+  if (!logEnabled) return;
+  const std::string stamp =
+      LogTimeStamp(LocalNow(), LocaleSeparator(LOCALE_SDATE, '/'), LocaleSeparator(LOCALE_STIME, ':'));
+  AppendTextToFile(GetLogFileName(), FormatLogLine(stamp, GetCurrentThreadId(), logIndent, message), 0);
+}
+
+}  // namespace vantor

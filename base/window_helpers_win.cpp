@@ -1,0 +1,52 @@
+#include "base/window_helpers.h"
+
+namespace vantor {
+
+namespace {
+UINT autoPlayMessage = 0;
+
+class ScreenDC {
+ public:
+  ScreenDC() : dc_(GetDC(nullptr)) {}
+  ~ScreenDC() {
+    if (dc_) ReleaseDC(nullptr, dc_);
+  }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+}  // namespace
+
+int ScreenDpi() {
+  static const int dpi = GetDeviceCaps(ScreenDC().get(), LOGPIXELSY);
+  return dpi;
+}
+
+int PointsToPixels(int points) { return MulDiv(points, ScreenDpi(), 72); }
+
+RECT GetWorkArea() {
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+POINT CenterInWorkArea(int width, int height) {
+  const RECT area = GetWorkArea();
+  return POINT{area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2};
+}
+
+std::string GetWindowTextOf(HWND window) {
+  if (window == nullptr) return {};
+  char text[1024] = {};
+  const int n = GetWindowTextA(window, text, sizeof text);
+  return std::string(text, n > 0 ? n : 0);
+}
+
+void SetAutoPlaySuppression(bool on) { autoPlayMessage = on ? RegisterWindowMessageA("QueryCancelAutoPlay") : 0; }
+
+UINT AutoPlayMessage() { return autoPlayMessage; }
+
+}  // namespace vantor

@@ -1,0 +1,47 @@
+// The debug-viewer channel as the viewer sees it: pieces of at most 128
+// characters, each line's last piece ending with a single line feed.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/windows/support/test_support.h"
+
+namespace vantor::testing {
+namespace {
+
+TEST(DebugChannel, LongLineArrivesIn128CharacterPiecesFromSource2) {
+  ScratchFolder folder("debug");
+  const std::string plain = folder / "plain.exe";
+  ASSERT_TRUE(CopyFileA(ToolPath("VantorStub.exe").c_str(), plain.c_str(), FALSE));
+  const std::string commandLine = Quote(plain) + " /LONG=" + std::string(260, 'x');
+  DebugViewer viewer(folder / "viewer.txt");
+  const ProcessResult r = RunAndWait(commandLine);
+  ASSERT_TRUE(r.finished);
+
+  const std::string startLine = std::to_string(r.processId) + " ==== STUB START ====> " + commandLine + "<\n";
+  ASSERT_GT(startLine.size(), 256u);
+  ASSERT_LT(startLine.size(), 384u);
+  const auto pieces = viewer.Pieces();
+  ASSERT_GE(pieces.size(), 3u);
+  EXPECT_EQ(pieces[0].text.size(), 128u);
+  EXPECT_EQ(pieces[1].text.size(), 128u);
+  EXPECT_EQ(pieces[2].text.size(), startLine.size() - 256);
+  EXPECT_EQ(pieces[0].text + pieces[1].text + pieces[2].text, startLine);
+  for (const auto& piece : pieces) {
+    EXPECT_EQ(piece.source, 2u);
+    EXPECT_EQ(piece.text.find('\r'), std::string::npos) << "no carriage return on this channel";
+  }
+}
+
+TEST(DebugChannel, ProgramRunsWithoutViewer) {
+  ScratchFolder folder("noviewer");
+  const std::string plain = folder / "plain.exe";
+  ASSERT_TRUE(CopyFileA(ToolPath("VantorStub.exe").c_str(), plain.c_str(), FALSE));
+  ASSERT_EQ(FindWindowA(".VDebug.", nullptr), nullptr);
+  const ProcessResult r = RunAndWait(Quote(plain));
+  EXPECT_TRUE(r.finished);
+  EXPECT_EQ(r.exitCode, 0u);
+}
+
+}  // namespace
+}  // namespace vantor::testing

@@ -1,0 +1,183 @@
+// The program started as a user or the product would start it: as a setup
+// file, as an agent under its own name, as the X_ copy, under another name and
+// without any package. Its role shows in the log file and the debug lines.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/windows/support/test_support.h"
+
+namespace vantor::testing {
+namespace {
+
+std::vector<std::string> SplitLogMessages(const std::string& log) {
+  // A log line is "dd/mm/yy HH:NN:SS" (17) + " " + 5-wide thread id + indent + message + CR LF.
+  std::vector<std::string> messages;
+  std::size_t start = 0;
+  for (std::size_t end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    messages.push_back(log.substr(start, end - start));
+  }
+  EXPECT_EQ(start, log.size()) << "the log ends without CR LF";
+  return messages;
+}
+
+// Strips the time stamp and thread id; keeps indent + message.
+std::string AfterThreadId(const std::string& line) { return line.size() >= 23 ? line.substr(23) : "?" + line; }
+
+class ProgramStart : public ::testing::Test {
+ protected:
+  ScratchFolder folder{"start"};
+  std::string payload = folder / "readme.txt";
+
+  void SetUp() override { WriteWholeFile(payload, "hello"); }
+
+  std::string PackAgent(const std::string& fileName, const std::string& extra = "") {
+    const std::string out = folder / fileName;
+    Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(out) +
+         " --agent --agent-name Agent.exe --info-file Widget.2.info --update-base http://127.0.0.1/ " + extra +
+         " --file " + Quote(payload));
+    return out;
+  }
+
+  std::string PackSetup(const std::string& fileName) {
+    const std::string out = folder / fileName;
+    Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(out) + " --file " +
+         Quote(payload));
+    return out;
+  }
+
+  // Runs the program with the debug viewer listening; returns its debug lines.
+  std::vector<std::string> RunWithViewer(const std::string& commandLine, ProcessResult* result = nullptr) {
+    DebugViewer viewer(folder / "viewer.txt");
+    const ProcessResult r = RunAndWait(commandLine);
+    EXPECT_TRUE(r.finished);
+    EXPECT_EQ(r.exitCode, 0u);
+    if (result) *result = r;
+    return viewer.Lines();
+  }
+
+  std::vector<std::string> LogMessages(const std::string& logName) {
+    const std::vector<std::string> lines = SplitLogMessages(ReadWholeFile(folder / logName));
+    std::vector<std::string> messages;
+    for (const std::string& line : lines) messages.push_back(AfterThreadId(line));
+    return messages;
+  }
+};
+
+TEST_F(ProgramStart, SetupFileWritesStartAndEndDebugLinesAndNoLog) {
+  const std::string setup = PackSetup("setup.exe");
+  const std::string commandLine = Quote(setup) + " /X=1";
+  ProcessResult r;
+  const std::vector<std::string> lines = RunWithViewer(commandLine, &r);
+  const std::string pid = std::to_string(r.processId);
+  const std::vector<std::string> expected = {
+      pid + " ==== STUB START ====> " + commandLine + "<",
+      pid + " ==== ThisIs_AutoUpdateProg=FALSE",
+      pid + " ==== STUB END ====> " + commandLine + "<",
+      "",
+  };
+  EXPECT_EQ(lines, expected);
+  EXPECT_FALSE(FileIsThere(folder / "X_setup.log"));
+}
+
+TEST_F(ProgramStart, FileWithoutPackageRunsAsSetupWithoutLog) {
+  const std::string plain = folder / "plain.exe";
+  ASSERT_TRUE(CopyFileA(ToolPath("VantorStub.exe").c_str(), plain.c_str(), FALSE));
+  ProcessResult r;
+  const std::vector<std::string> lines = RunWithViewer(Quote(plain), &r);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[1], std::to_string(r.processId) + " ==== ThisIs_AutoUpdateProg=FALSE");
+  EXPECT_FALSE(FileIsThere(folder / "X_plain.log"));
+}
+
+TEST_F(ProgramStart, PlainAgentLogsItsRoleInOrder) {
+  const std::string agent = PackAgent("Agent.exe", "--flags 16");
+  const std::string commandLine = Quote(agent) + " /TEST=1";
+  const std::vector<std::string> lines = RunWithViewer(commandLine);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_NE(lines[1].find(" ==== ThisIs_AutoUpdateProg=TRUE"), std::string::npos);
+
+  const std::vector<std::string> expected = {
+      "   ",
+      "   ",
+      "   === START === " + agent,
+      "   CommandLine=" + commandLine,
+      "   DoRunStubWin() --- Start",
+      "   X_ExeIsRunning=FALSE",
+      "   ThisIs_Plain_AutoUpdate_Exe=TRUE",
+      "   ThisIs_X_AutoUpdate_Exe=FALSE",
+      "   DoRunStubWin() --- End",
+      "   === EXIT === " + agent,
+      "   ",
+  };
+  EXPECT_EQ(LogMessages("X_Agent.log"), expected);
+}
+
+TEST_F(ProgramStart, AgentCopyUsesItsIndentAndRunsTheCopySteps) {
+  const std::string copy = PackAgent("x_agent.EXE", "--flags 16");  // names compare without case
+  RunWithViewer(Quote(copy));
+  const std::vector<std::string> expected = {
+      " X ",
+      " X ",
+      " X === START === " + copy,
+      " X CommandLine=" + Quote(copy),
+      " X DoRunStubWin() --- Start",
+      " X X_ExeIsRunning=FALSE",
+      " X ThisIs_Plain_AutoUpdate_Exe=FALSE",
+      " X ThisIs_X_AutoUpdate_Exe=TRUE",
+      " X CheckTestMode",
+      " X WinMain",
+      " X DeleteMySelf",
+      " X DoRunStubWin() --- End",
+      " X === EXIT === " + copy,
+      " X ",
+  };
+  // x_agent.EXE does not begin with "X_" (case counts), so its log gets the prefix.
+  EXPECT_EQ(LogMessages("X_x_agent.log"), expected);
+}
+
+TEST_F(ProgramStart, AgentUnderAnotherNameIsNeitherAgentRole) {
+  const std::string renamed = PackAgent("Widget Agent.exe", "--flags 16");
+  RunWithViewer(Quote(renamed));
+  const std::vector<std::string> messages = LogMessages("X_Widget Agent.log");
+  const std::vector<std::string> roleLines(messages.begin() + 4, messages.end() - 2);
+  const std::vector<std::string> expected = {
+      "   DoRunStubWin() --- Start",
+      "   X_ExeIsRunning=FALSE",
+      "   ThisIs_Plain_AutoUpdate_Exe=FALSE",
+      "   ThisIs_X_AutoUpdate_Exe=FALSE",
+      "   DoRunStubWin() --- End",
+  };
+  EXPECT_EQ(roleLines, expected);
+}
+
+TEST_F(ProgramStart, AgentWithoutLogFlagWritesNoLogButDebugLines) {
+  const std::string agent = PackAgent("Agent.exe");
+  const std::vector<std::string> lines = RunWithViewer(Quote(agent));
+  EXPECT_EQ(lines.size(), 4u);
+  EXPECT_FALSE(FileIsThere(folder / "X_Agent.log"));
+}
+
+TEST_F(ProgramStart, PlainAgentSeesItsRunningCopy) {
+  const std::string agent = PackAgent("Agent.exe", "--flags 16");
+  // The copy's class uses the agent name without any extension.
+  ClassWindow copyWindow(".AutoUpdate.X_Agent");
+  RunWithViewer(Quote(agent));
+  const std::vector<std::string> messages = LogMessages("X_Agent.log");
+  ASSERT_GT(messages.size(), 5u);
+  EXPECT_EQ(messages[5], "   X_ExeIsRunning=TRUE");
+}
+
+TEST_F(ProgramStart, AgentCopySkipsItsWorkWhileAnotherCopyRuns) {
+  const std::string copy = PackAgent("X_Agent.exe", "--flags 16");
+  ClassWindow running(".AutoUpdate.X_Agent");
+  RunWithViewer(Quote(copy));
+  const std::vector<std::string> messages = LogMessages("X_Agent.log");
+  ASSERT_EQ(messages.size(), 11u);
+  EXPECT_EQ(messages[7], " X ThisIs_X_AutoUpdate_Exe=TRUE");
+  EXPECT_EQ(messages[8], " X DoRunStubWin() --- End");
+}
+
+}  // namespace
+}  // namespace vantor::testing
