@@ -6,3 +6,10 @@ namespace vantor {
 void CheckTestMode(bool force);
 
 }  // namespace vantor
+
+namespace vantor {
+
+// The agent's step on every tick of the main window's timer.
+void AgentTimerStep();
+
+}  // namespace vantor

@@ -6,3 +6,10 @@ namespace vantor {
 void CheckTestMode(bool force) {}
 
 }  // namespace vantor
+
+namespace vantor {
+
+// The agent's schedule is not built yet: the timer ticks without a check.
+void AgentTimerStep() {}
+
+}  // namespace vantor

@@ -13,10 +13,14 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 template=$root/template
 (
   flock 9
-  if [ ! -f "$template/system.reg" ]; then
+  if [ ! -f "$template/.vantor-template-2" ]; then
     rm -rf "$template"
     WINEPREFIX=$template wine wineboot --init >/dev/null 2>&1
+    # Xvfb has no window manager: Wine draws the frames itself and does not
+    # wait for one when a window goes away.
+    WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     WINEPREFIX=$template wineserver -w
+    touch "$template/.vantor-template-2"
   fi
 ) 9>"$root/template.lock"
 

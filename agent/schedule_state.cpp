@@ -1,0 +1,10 @@
+#include "agent/schedule_state.h"
+
+namespace vantor {
+
+AgentSchedule& Schedule() {
+  static AgentSchedule schedule;
+  return schedule;
+}
+
+}  // namespace vantor

@@ -1,0 +1,22 @@
+// The agent schedule's process-wide values, steered by the timer steps and by
+// the main window's requests.
+#pragma once
+
+#include <cstdint>
+
+namespace vantor {
+
+struct AgentSchedule {
+  int64_t AutoUpdateTimerCount = -3;  // no check runs while 0 or less
+  bool periodicChecks = true;
+  bool checkNowRequest = false;
+  int interactiveCheck = 0;  // 2 pending, 1 running, 0 none
+  bool infoOnlyRequest = false;
+  int64_t quitCountdown = -1;
+  int32_t agentState = 0;  // 0 idle, 1 checking, 2 downloading, 3 installing
+  bool busy = false;
+};
+
+AgentSchedule& Schedule();
+
+}  // namespace vantor
