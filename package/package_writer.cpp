@@ -7,6 +7,7 @@
 
 #include "package/byte_source.h"
 #include "package/little_endian.h"
+#include "package/record_name.h"
 
 namespace vantor {
 
@@ -66,6 +67,37 @@ std::string TrailerBytes(const PackageTrailer& trailer, int32_t length) {
   return out;
 }
 
+// The framed records of a package, made once for one file or for parts.
+struct PackageRecords {
+  std::string headers;
+  std::vector<std::string> files;
+};
+
+uint8_t HeaderCountOf(const PackageSpec& spec) {
+  return spec.trailer.headerCount.value_or(spec.webDescriptor ? 3 : 2);
+}
+
+std::string MakePackageRecords(const PackageSpec& spec, PackageRecords& records) {
+  if (spec.stub.size() > kMaxU32) return "program too large for PayloadOffset";
+  if (std::count_if(spec.entries.begin(), spec.entries.end(), [](const PackageEntry& e) { return e.engine; }) > 1) {
+    return "more than one engine";
+  }
+  if (spec.entries.size() > kMaxU32) return "too many files";
+  if (spec.trailer.trailerLength > kMaxTrailerLength) return "trailer length above 65536";
+  const bool headersFit = AppendHeaderRecord(records.headers, spec.languageTable) &&
+                          AppendHeaderRecord(records.headers, spec.setupDescriptor) &&
+                          (!spec.webDescriptor || AppendHeaderRecord(records.headers, *spec.webDescriptor));
+  if (!headersFit) return "header text too large";
+  for (const PackageEntry& entry : spec.entries) {
+    const std::string error = EntryError(entry);
+    if (!error.empty()) return error;
+    std::optional<std::string> record = MakeFileRecord(entry);
+    if (!record) return entry.name + ": record too large or not compressible";
+    records.files.push_back(std::move(*record));
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string PackableNameError(std::string_view name) {
@@ -78,9 +110,11 @@ std::string PackableNameError(std::string_view name) {
     const std::size_t end = name.find_first_of("\\/", start);
     const std::string_view part = name.substr(start, end == std::string_view::npos ? end : end - start);
     if (part.empty() || part == "." || part == "..") return "name has an empty, \".\" or \"..\" part";
-    if (end == std::string_view::npos) return "";
+    if (end == std::string_view::npos) break;
     start = end + 1;
   }
+  if (!IsSafeRecordName(name)) return "name that would not be unpacked (a device name or a part of dots and blanks)";
+  return "";
 }
 
 std::string RecordText(const PackageEntry& entry) {
@@ -118,36 +152,18 @@ std::array<uint32_t, 9> SpaceRequiredFigures(const std::vector<PackageEntry>& en
   return figures;
 }
 
-BuiltPackage BuildPackage(const PackageSpec& spec) {
-  const TrailerSettings& settings = spec.trailer;
-  if (spec.stub.size() > kMaxU32) return {{}, "program too large for PayloadOffset"};
-  if (std::count_if(spec.entries.begin(), spec.entries.end(), [](const PackageEntry& e) { return e.engine; }) > 1) {
-    return {{}, "more than one engine"};
-  }
-  if (spec.entries.size() > kMaxU32) return {{}, "too many files"};
+BuiltPackage AssemblePackageFile(const PackageFileLayout& layout, const TrailerSettings& settings) {
+  if (layout.program.size() > kMaxU32) return {{}, "program too large for PayloadOffset"};
   if (settings.trailerLength > kMaxTrailerLength) return {{}, "trailer length above 65536"};
-
-  std::string out = spec.stub;
-  const bool headersFit = AppendHeaderRecord(out, spec.languageTable) &&
-                          AppendHeaderRecord(out, spec.setupDescriptor) &&
-                          (!spec.webDescriptor || AppendHeaderRecord(out, *spec.webDescriptor));
-  if (!headersFit) return {{}, "header text too large"};
-  for (const PackageEntry& entry : spec.entries) {
-    const std::string error = EntryError(entry);
-    if (!error.empty()) return {{}, error};
-    std::optional<std::string> record = MakeFileRecord(entry);
-    if (!record) return {{}, entry.name + ": record too large or not compressible"};
-    out += *record;
-  }
+  std::string out = layout.program + layout.records;
 
   PackageTrailer trailer;
-  trailer.SetByte(kOffsetHeaderCount, settings.headerCount.value_or(spec.webDescriptor ? 3 : 2));
-  trailer.SetU32(kOffsetPayloadOffset, static_cast<uint32_t>(spec.stub.size()));
-  trailer.SetU32(kOffsetFilesCount, static_cast<uint32_t>(spec.entries.size()));
+  trailer.SetByte(kOffsetHeaderCount, layout.headerCount);
+  trailer.SetU32(kOffsetPayloadOffset, static_cast<uint32_t>(layout.program.size()));
+  trailer.SetU32(kOffsetFilesCount, layout.filesCount);
   trailer.SetU32(kOffsetMagic, kPackageMagic);
-  const std::array<uint32_t, 9> space = SpaceRequiredFigures(spec.entries);
-  for (int i = 0; i < 9; ++i) trailer.SetU32(kOffsetSpaceRequired + 4 * i, space[i]);
-  trailer.SetByte(kOffsetFlags, settings.flags);
+  for (int i = 0; i < 9; ++i) trailer.SetU32(kOffsetSpaceRequired + 4 * i, layout.spaceRequired[i]);
+  trailer.SetByte(kOffsetFlags, layout.flags);
   trailer.SetByte(kOffsetWebSetup, settings.webSetup ? 1 : 0);
   trailer.SetByte(kOffsetAskBeforeDownload, settings.askBeforeDownload ? 1 : 0);
   trailer.SetByte(kOffsetCreateAgent, settings.createAgent ? 1 : 0);
@@ -186,6 +202,68 @@ BuiltPackage BuildPackage(const PackageSpec& spec) {
     }
   }
   return {std::move(out), {}};
+}
+
+BuiltPackage BuildPackage(const PackageSpec& spec) {
+  PackageRecords records;
+  const std::string error = MakePackageRecords(spec, records);
+  if (!error.empty()) return {{}, error};
+  PackageFileLayout layout;
+  layout.program = spec.stub;
+  layout.records = std::move(records.headers);
+  for (const std::string& record : records.files) layout.records += record;
+  layout.filesCount = static_cast<uint32_t>(spec.entries.size());
+  layout.headerCount = HeaderCountOf(spec);
+  layout.flags = spec.trailer.flags;
+  layout.spaceRequired = SpaceRequiredFigures(spec.entries);
+  return AssemblePackageFile(layout, spec.trailer);
+}
+
+BuiltParts BuildPackageParts(const PackageSpec& spec, uint64_t partSize) {
+  PackageRecords records;
+  const std::string error = MakePackageRecords(spec, records);
+  if (!error.empty()) return {{}, error};
+  const uint64_t trailerSize = TrailerBytes(PackageTrailer(), spec.trailer.trailerLength).size();
+  const uint64_t firstOverhead = spec.stub.size() + records.headers.size() + trailerSize;
+  const uint64_t partOverhead = kPartFileProgram.size() + trailerSize;
+  if (firstOverhead > partSize) {
+    return {{}, "the program and header records need " + std::to_string(firstOverhead) + " bytes, more than a part"};
+  }
+  // Each part's records as [begin, end) of records.files; the first part may
+  // hold none when its program and headers leave no room.
+  std::vector<std::size_t> starts{0};
+  uint64_t used = firstOverhead;
+  for (std::size_t i = 0; i < records.files.size(); ++i) {
+    const uint64_t size = records.files[i].size();
+    if (used + size > partSize) {
+      if (partOverhead + size > partSize) {
+        return {{}, spec.entries[i].name + ": its record needs " + std::to_string(partOverhead + size) +
+                        " bytes in a part, more than the part size"};
+      }
+      starts.push_back(i);
+      used = partOverhead;
+    }
+    used += size;
+  }
+  starts.push_back(records.files.size());
+
+  BuiltParts built;
+  const std::size_t partCount = starts.size() - 1;
+  for (std::size_t part = 0; part < partCount; ++part) {
+    PackageFileLayout layout;
+    layout.program = part == 0 ? spec.stub : std::string(kPartFileProgram);
+    if (part == 0) layout.records = records.headers;
+    for (std::size_t i = starts[part]; i < starts[part + 1]; ++i) layout.records += records.files[i];
+    layout.filesCount = static_cast<uint32_t>(part == 0 ? spec.entries.size() : starts[part + 1] - starts[part]);
+    layout.headerCount = HeaderCountOf(spec);
+    const bool last = part + 1 == partCount;
+    layout.flags = static_cast<uint8_t>((spec.trailer.flags & ~kFlagMultiPart) | (last ? 0 : kFlagMultiPart));
+    layout.spaceRequired = SpaceRequiredFigures(spec.entries);
+    BuiltPackage file = AssemblePackageFile(layout, spec.trailer);
+    if (!file.error.empty()) return {{}, file.error};
+    built.files.push_back(std::move(file.bytes));
+  }
+  return built;
 }
 
 }  // namespace vantor

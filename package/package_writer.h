@@ -56,7 +56,8 @@ struct BuiltPackage {
 };
 
 // Why name cannot be packed safely (empty, "*", "|", byte 0, ":", an absolute
-// path or an empty, "." or ".." part); empty when it can.
+// path, an empty, "." or ".." part, or any name that the extraction refuses,
+// such as a device name); empty when it can.
 std::string PackableNameError(std::string_view name);
 // The record text: "|name|date|", byte 0, content ("name*extra" for the engine).
 std::string RecordText(const PackageEntry& entry);
@@ -66,5 +67,35 @@ std::optional<std::string> MakeFileRecord(const PackageEntry& entry);
 // SpaceRequired[0..8]: total size, then sizes rounded up to 512 .. 65536 bytes.
 std::array<uint32_t, 9> SpaceRequiredFigures(const std::vector<PackageEntry>& entries);
 BuiltPackage BuildPackage(const PackageSpec& spec);
+
+// The program of every part file after the first: a marker that cannot pass
+// IsPeFile, so no PackageEnd is ever looked for in a part file.
+inline constexpr std::string_view kPartFileProgram = "Vantor part file";
+
+// One file of a package before its trailer: the program (what precedes
+// PayloadOffset) and the framed records after it.
+struct PackageFileLayout {
+  std::string program;
+  std::string records;  // header records (first file only), then file records
+  uint32_t filesCount = 0;
+  uint8_t headerCount = 2;
+  uint8_t flags = 0;  // PackageFlags of this file
+  std::array<uint32_t, 9> spaceRequired{};
+};
+// Appends the trailer as the settings say (their flags and header count give
+// way to the layout's), records PackageEnd and fills the checksum.
+BuiltPackage AssemblePackageFile(const PackageFileLayout& layout, const TrailerSettings& settings);
+
+struct BuiltParts {
+  std::vector<std::string> files;  // the first file, then part 2, 3, ...
+  std::string error;               // empty on success
+};
+// The package split into files of at most partSize bytes. Records are never
+// split; the first file holds the program and the header records, each later
+// part the program kPartFileProgram. Every file but the last has flag 2.
+// FilesCount of the first file counts every file of the package (the range
+// of the progress bar), that of a later part its own records; every file
+// carries the whole package's SpaceRequired figures. One file when all fits.
+BuiltParts BuildPackageParts(const PackageSpec& spec, uint64_t partSize);
 
 }  // namespace vantor

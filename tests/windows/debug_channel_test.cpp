@@ -9,10 +9,19 @@
 namespace vantor::testing {
 namespace {
 
+// An agent under its own name ends at once while no copy can be made yet.
+std::string PackQuickAgent(const ScratchFolder& folder) {
+  const std::string payload = folder / "a.txt";
+  WriteWholeFile(payload, "a");
+  const std::string agent = folder / "Agent.exe";
+  Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(agent) +
+       " --agent --agent-name Agent.exe --file " + Quote(payload));
+  return agent;
+}
+
 TEST(DebugChannel, LongLineArrivesIn128CharacterPiecesFromSource2) {
   ScratchFolder folder("debug");
-  const std::string plain = folder / "plain.exe";
-  ASSERT_TRUE(CopyFileA(ToolPath("VantorStub.exe").c_str(), plain.c_str(), FALSE));
+  const std::string plain = PackQuickAgent(folder);
   const std::string commandLine = Quote(plain) + " /LONG=" + std::string(260, 'x');
   DebugViewer viewer(folder / "viewer.txt");
   const ProcessResult r = RunAndWait(commandLine);
@@ -35,8 +44,7 @@ TEST(DebugChannel, LongLineArrivesIn128CharacterPiecesFromSource2) {
 
 TEST(DebugChannel, ProgramRunsWithoutViewer) {
   ScratchFolder folder("noviewer");
-  const std::string plain = folder / "plain.exe";
-  ASSERT_TRUE(CopyFileA(ToolPath("VantorStub.exe").c_str(), plain.c_str(), FALSE));
+  const std::string plain = PackQuickAgent(folder);
   ASSERT_EQ(FindWindowA(".VDebug.", nullptr), nullptr);
   const ProcessResult r = RunAndWait(Quote(plain));
   EXPECT_TRUE(r.finished);

@@ -5,6 +5,7 @@
 
 #include "base/text.h"
 #include "package/file_info.h"
+#include "package/package_writer.h"
 #include "package/scramble.h"
 #include "package/stdio_source.h"
 #include "tools/vpack/record_list.h"
@@ -75,9 +76,15 @@ void PrintHeaders(const TGFileInfo& info) {
   if (!info.WebDescriptor().empty()) Line("WebToken", TokenText(info.WebToken(false)));
 }
 
-void PrintRecords(ByteSource& file, const PackageTrailer& trailer) {
+// A later part file begins with the part program instead of a program.
+bool IsPartFile(ByteSource& file) {
+  std::string start(kPartFileProgram.size(), '\0');
+  return file.ReadAt(0, start.data(), start.size()) == start.size() && start == kPartFileProgram;
+}
+
+void PrintRecords(ByteSource& file, const PackageTrailer& trailer, int headerRecords) {
   int index = 0;
-  for (const RecordSummary& record : ListFileRecords(file, trailer)) {
+  for (const RecordSummary& record : ListFileRecords(file, trailer, headerRecords)) {
     const std::string key = "FileRecord" + std::to_string(++index) + ".";
     Line(key + "Offset", record.offset);
     Line(key + "Header", Escaped(record.header));
@@ -108,8 +115,10 @@ int RunInfoCommand(Arguments& args) {
   Line("ChecksumOk", BoolText(computed == trailer.Checksum() || computed == kChecksumDisabled ||
                               trailer.Checksum() == kChecksumDisabled));
   if (trailer.Magic() == kPackageMagic) {
-    PrintHeaders(info);
-    PrintRecords(file, trailer);
+    const bool partFile = IsPartFile(file);
+    Line("PartFile", BoolText(partFile));
+    if (!partFile) PrintHeaders(info);
+    PrintRecords(file, trailer, partFile ? 0 : trailer.HeaderCount());
   }
   return 0;
 }

@@ -70,7 +70,7 @@ std::string Inflate(ByteSource& file, int64_t offset, int64_t size, TextSplitter
 
 }  // namespace
 
-std::vector<RecordSummary> ListFileRecords(ByteSource& file, const PackageTrailer& trailer) {
+std::vector<RecordSummary> ListFileRecords(ByteSource& file, const PackageTrailer& trailer, int headerRecords) {
   const int64_t end = IsPeFile(file) && PackageEnd(file) > 0 ? PackageEnd(file) : file.Size();
   std::vector<RecordSummary> records;
   int64_t pos = trailer.PayloadOffset();
@@ -79,7 +79,7 @@ std::vector<RecordSummary> ListFileRecords(ByteSource& file, const PackageTraile
     if (!ReadU32At(file, pos, raw)) break;
     const auto length = static_cast<int32_t>(raw);
     const int64_t size = length < 0 ? -static_cast<int64_t>(length) : length;
-    if (count > trailer.HeaderCount()) {
+    if (count > headerRecords) {
       RecordSummary record;
       record.offset = pos;
       record.compressed = length > 0;

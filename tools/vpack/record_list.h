@@ -18,8 +18,8 @@ struct RecordSummary {
   std::string error;        // empty when the record reads whole
 };
 
-// The file records after the first HeaderCount records, from PayloadOffset
+// The file records after the first headerRecords records, from PayloadOffset
 // while more than a trailer's length is left before the end of the package.
-std::vector<RecordSummary> ListFileRecords(ByteSource& file, const PackageTrailer& trailer);
+std::vector<RecordSummary> ListFileRecords(ByteSource& file, const PackageTrailer& trailer, int headerRecords);
 
 }  // namespace vantor::vpack

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/text.h"
+#include "package/part_files.h"
 #include "package/scramble.h"
 #include "tools/vpack/file_io.h"
 #include "tools/vpack/setup_options.h"
@@ -69,6 +70,18 @@ std::string BuildSpec(const SetupOptions& options, PackageSpec& spec) {
   return error;
 }
 
+// The first file under its own name (setup.exe or setup.exe.001), the
+// further parts as setup.exe.002, setup.exe.003, ...
+int WriteParts(const BuiltParts& parts, const std::string& outPath) {
+  if (!parts.error.empty()) return Fail(parts.error);
+  const std::string base = PartFileBase(outPath);
+  for (std::size_t i = 0; i < parts.files.size(); ++i) {
+    const std::string path = i == 0 ? outPath : PartFileName(base, static_cast<int>(i + 1));
+    if (!WriteFileBytes(path, parts.files[i])) return Fail("cannot write " + path);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunSetupCommand(Arguments& args) {
@@ -78,6 +91,7 @@ int RunSetupCommand(Arguments& args) {
   PackageSpec spec;
   error = BuildSpec(options, spec);
   if (!error.empty()) return Fail(error);
+  if (options.partSize) return WriteParts(BuildPackageParts(spec, *options.partSize), options.outPath);
   const BuiltPackage package = BuildPackage(spec);
   if (!package.error.empty()) return Fail(package.error);
   if (!WriteFileBytes(options.outPath, package.bytes)) return Fail("cannot write " + options.outPath);

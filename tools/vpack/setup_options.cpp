@@ -10,6 +10,9 @@ namespace {
 
 using Handler = std::string (*)(SetupOptions&, const std::string&);
 
+// Room for a trailer and a little more; real disks are far larger.
+constexpr int64_t kMinPartSize = 1024;
+
 struct OptionRule {
   std::string_view name;
   bool takesValue;
@@ -37,7 +40,7 @@ std::string SetChecksum(SetupOptions& o, const std::string& value) {
   return "";
 }
 
-const std::array<OptionRule, 30> kSetupOptions = {{
+const std::array<OptionRule, 31> kSetupOptions = {{
     {"--stub", true, [](SetupOptions& o, const std::string& v) { o.stubPath = v; return std::string(); }},
     {"--out", true, [](SetupOptions& o, const std::string& v) { o.outPath = v; return std::string(); }},
     {"--dir", true, [](SetupOptions& o, const std::string& v) { o.files.dirs.push_back(v); return std::string(); }},
@@ -109,6 +112,13 @@ const std::array<OptionRule, 30> kSetupOptions = {{
      }},
     {"--lang-table-file", true,
      [](SetupOptions& o, const std::string& v) { o.languageTablePath = v; return std::string(); }},
+    {"--part-size", true,
+     [](SetupOptions& o, const std::string& v) {
+       const std::optional<int64_t> size = ParseBounded(v, kMinPartSize, std::numeric_limits<int64_t>::max());
+       if (!size) return "--part-size needs a number of bytes, at least " + std::to_string(kMinPartSize);
+       o.partSize = static_cast<uint64_t>(*size);
+       return std::string();
+     }},
 }};
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The options of vpack setup, as given on the command line.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ struct SetupOptions {
   std::optional<std::string> webDescriptor;
   std::vector<std::string> languageBlocks;
   std::optional<std::string> languageTablePath;
+  std::optional<uint64_t> partSize;  // split into part files of at most this many bytes
 };
 
 // Reads every option; an error text (empty on success) for the first bad one.

@@ -63,6 +63,16 @@ vpack setup: appends a package to a copy of PROGRAM and writes it to FILE.
     --lang-block TEXT    one language block, raw, e.g. "~ENGLISH~s0=My Setup~"
                          (repeatable, in order)
     --lang-table-file FILE  the whole table, raw
+  Parts (a package spread over several disks):
+    --part-size BYTES    split into files of at most BYTES bytes (at least
+                         1024): FILE, then FILE.002, FILE.003, ...; a FILE
+                         named NAME.001 gives NAME.001, NAME.002, ... Records
+                         are not split. The first file holds the program and
+                         the header records; each later part begins with the
+                         16 bytes "Vantor part file" as its program. Every
+                         file has its own trailer and checksum, and all but
+                         the last have flag 2. FilesCount of the first file
+                         counts all files, that of a later part its own.
   Options take their value as the next argument or after "=" (--flags=4).
 
 vpack token TEXT: prints the scrambled token of TEXT.
@@ -72,7 +82,8 @@ vpack notice: writes the notice file |token|x|y|body with the scrambled token
 
 vpack info FILE: prints what a setup file holds, one Name=value per line:
   the trailer fields, PackageEnd, the header texts, the checksum computed and
-  stored, and each file record's header, size and compression. "\" is written
+  stored, and each file record's header, size and compression. A later part
+  file (PartFile=TRUE) has no header records. "\" is written
   doubled and bytes outside the printable ASCII range as \xNN.
 
 Equal inputs give equal output files. Errors are reported on one line on

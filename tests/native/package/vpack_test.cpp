@@ -105,7 +105,7 @@ TEST_F(VpackTest, HelpDocumentsEveryOption) {
         "--web-setup", "--ask-download", "--create-agent", "--agent", "--update-base", "--info-file", "--agent-name",
         "--token", "--quiet", "--setup-descriptor", "--web-base", "--setup-file-name", "--no-local-lookup",
         "--web-token", "--setup-file-size", "--web-descriptor", "--header-count", "--lang-block", "--lang-table-file",
-        "--checksum", "--no-package-end", "--trailer-length", "--body-file", "--scramble"}) {
+        "--checksum", "--no-package-end", "--trailer-length", "--part-size", "--body-file", "--scramble"}) {
     EXPECT_NE(result.out.find(option), std::string::npos) << option;
   }
 }
@@ -129,6 +129,8 @@ TEST_F(VpackTest, BadUseGivesOneLineAndExitCode2) {
       {"setup", "--stub", Path("stub.exe"), "--out", Path("o.exe"), "--dir", Path("src"), "--engine", "none.exe"},
       {"setup", "--stub", Path("stub.exe"), "--out", Path("o.exe"), "--update-base", "a|b"},
       {"setup", "--stub", Path("stub.exe"), "--out", Path("o.exe"), "--flags"},
+      {"setup", "--stub", Path("stub.exe"), "--out", Path("o.exe"), "--part-size", "1023"},
+      {"setup", "--stub", Path("stub.exe"), "--out", Path("o.exe"), "--dir", Path("src"), "--part-size", "2000"},
       {"info"},
       {"info", Path("missing.exe")},
       {"notice", "--token", "t", "--out", Path("n.txt")},
@@ -208,6 +210,40 @@ TEST_F(VpackTest, DefaultDescriptorWithoutUpdateSettings) {
   EXPECT_FALSE(info.QuietFlag());
   EXPECT_EQ(info.WebDescriptor(), "");
   EXPECT_EQ(info.Trailer().HeaderCount(), 2);
+}
+
+TEST_F(VpackTest, PartSizeWritesNumberedPartFiles) {
+  // The program (1024 bytes), its headers and the records of data.bin (10000
+  // random bytes) and readme.txt fill the first 11300 bytes; Engine.exe goes
+  // to the second part.
+  for (const std::string first : {"setup.exe", "setup.exe.001"}) {
+    std::vector<std::string> args = SetupArgs(first);
+    args.insert(args.end(), {"--flags", "8", "--part-size", "11300"});
+    ASSERT_EQ(Run(args).exitCode, 0) << first;
+    ASSERT_TRUE(fs::exists(dir_ / first));
+    ASSERT_TRUE(fs::exists(dir_ / "setup.exe.002")) << first;
+    EXPECT_FALSE(fs::exists(dir_ / "setup.exe.003")) << first;
+
+    std::vector<std::string> headers;
+    int files = 0;
+    for (int part = 1; part <= 2; ++part) {
+      const std::string name = part == 1 ? first : "setup.exe.002";
+      EXPECT_LE(fs::file_size(dir_ / name), 11300u) << name;
+      const RunResult info = Run({"info", Path(name)});
+      ASSERT_EQ(info.exitCode, 0) << name;
+      auto lines = Lines(info.out);
+      EXPECT_EQ(lines["ChecksumOk"], "TRUE") << name;
+      EXPECT_EQ(lines["PartFile"], part == 1 ? "FALSE" : "TRUE") << name;
+      EXPECT_EQ(lines["PackageFlags"], part == 2 ? "8" : "10") << name;
+      EXPECT_EQ(lines["FilesCount"], part == 1 ? "3" : "1") << name;
+      for (int i = 1; lines.count("FileRecord" + std::to_string(i) + ".Header"); ++i, ++files) {
+        headers.push_back(lines["FileRecord" + std::to_string(i) + ".Header"].substr(0, 6));
+      }
+    }
+    EXPECT_EQ(files, 3) << first;
+    EXPECT_EQ(headers, (std::vector<std::string>{"|data.", "|docs\\", "|Engin"})) << first;
+    for (const char* name : {"setup.exe", "setup.exe.001", "setup.exe.002"}) fs::remove(dir_ / name);
+  }
 }
 
 TEST_F(VpackTest, TokenAndNoticeCommands) {
