@@ -26,7 +26,7 @@
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
 #include "tests/windows/support/box_series.h"
-#include "tests/windows/support/screenshot.h"
+#include "tools/vshot/screenshot.h"
 #include "tests/windows/support/test_support.h"
 
 namespace vantor::testing {

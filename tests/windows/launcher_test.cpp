@@ -9,7 +9,7 @@
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
 #include "tests/windows/support/program_driver.h"
-#include "tests/windows/support/screenshot.h"
+#include "tools/vshot/screenshot.h"
 #include "tests/windows/support/test_support.h"
 
 namespace vantor::testing {
@@ -160,6 +160,34 @@ TEST_F(Launcher, TranslatedCaptionFromTheOnlyBlockWhateverItsName) {
   EXPECT_EQ(program.WaitForExit(), 0u);
   driver.Finish();
   EXPECT_EQ(caption, "Installation de Widget");
+}
+
+}  // namespace
+}  // namespace vantor::testing
+
+namespace vantor::testing {
+namespace {
+
+// Runs in a prefix whose processes have a German locale (see CMakeLists.txt).
+TEST(LauncherGerman, GermanBlockIsChosenOverEnglish) {
+  ASSERT_EQ(PRIMARYLANGID(LANGIDFROMLCID(GetThreadLocale())), LANG_GERMAN);
+  ScratchFolder folder("german");
+  WriteWholeFile(folder / "a.txt", "a");
+  const std::string setup = folder / "setup.exe";
+  Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(setup) + " --flags 1 --file " +
+       Quote(folder / "a.txt") + " --lang-block \"~ENGLISH~s0=Widget Setup~Confirm=Confirm~\"" +
+       " --lang-block \"~GERMAN~s0=Widget Installation~Confirm=Bestaetigen~\"");
+  std::string caption, title;
+  BoxDriver driver([&](HWND box) {
+    caption = GetWindowTextOf(FindWindowA(setup.c_str(), nullptr));
+    title = GetWindowTextOf(box);
+    PostKey(FocusedWindowOf(box), 'N');
+  });
+  RunningProgram program(Quote(setup));
+  EXPECT_EQ(program.WaitForExit(), 0u);
+  driver.Finish();
+  EXPECT_EQ(caption, "Widget Installation");
+  EXPECT_EQ(title, "Bestaetigen");
 }
 
 }  // namespace

@@ -2,10 +2,17 @@
 // receives the replies and the end notice, sends requests, and closes it.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
+#include <vector>
+
+#include "base/window_helpers.h"
 
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/program_driver.h"
+#include "tools/vshot/screenshot.h"
 #include "tests/windows/support/test_support.h"
 
 namespace vantor::testing {
@@ -102,6 +109,91 @@ TEST_F(MainWindow, SecondCloseRemovesTheSetupWorkFolderInUse) {
   EXPECT_EQ(program.WaitForExit(), 0u);
   EXPECT_FALSE(FileIsThere(work + "\\a.txt"));
 }
+
+struct ChildFacts {
+  std::string cls;
+  RECT rect;  // in the main window's client coordinates
+  bool visible;
+  HWND window;
+};
+
+std::vector<ChildFacts> ChildrenOf(HWND parent) {
+  std::vector<ChildFacts> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    char cls[64] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    children.push_back({cls, r, IsWindowVisible(child) != FALSE, child});
+  }
+  return children;
+}
+
+class ProgressDisplay : public MainWindow, public ::testing::WithParamInterface<int> {};
+
+// A two-part package whose second part is missing keeps the launcher at the
+// disk prompt with its progress window showing eight unpacked files.
+TEST_P(ProgressDisplay, BarsAfterEightFilesAndLayoutByCharacterSet) {
+  const int charset = GetParam();
+  std::string files;
+  for (int i = 1; i <= 8; ++i) {
+    const std::string name = folder / ("f" + std::to_string(i) + ".txt");
+    WriteWholeFile(name, std::string(200, static_cast<char>('a' + i)));
+    files += " --file " + Quote(name);
+  }
+  // Sorted last by name, so it is the one that goes to the second part.
+  WriteWholeFile(folder / "z9.bin", std::string(3000, 'z'));
+  files += " --file " + Quote(folder / "z9.bin");
+  const std::string setup = folder / "setup.exe";
+  const std::size_t stubSize = ReadWholeFile(ToolPath("VantorStub.exe")).size();
+  Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(setup) + " --store --part-size " +
+       std::to_string(stubSize + 2600) + " --lang-block \"~ENGLISH~s0=Widget Setup~Charset=" +
+       std::to_string(charset) + "~\"" + files);
+  ASSERT_TRUE(FileIsThere(setup + ".002"));
+  ASSERT_TRUE(DeleteFileA((setup + ".002").c_str()));
+
+  RunningProgram program(Quote(setup));
+  const HWND box = WaitForBox(30000);
+  ASSERT_NE(box, nullptr);
+  const HWND main = FindWindowA(setup.c_str(), nullptr);
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_EQ(GetWindowTextOf(main), "Widget Setup");
+  const std::vector<ChildFacts> children = ChildrenOf(main);
+  ASSERT_EQ(children.size(), 3u);
+  const ChildFacts& status = children[0];
+  const ChildFacts& files8 = children[1];
+  const ChildFacts& cycle = children[2];
+  EXPECT_EQ(status.cls, "Static");
+  EXPECT_EQ(files8.cls, "msctls_progress32");
+  const bool rtl = charset == 177 || charset == 178;
+  EXPECT_EQ(status.rect.left, rtl ? 122 : 70);
+  EXPECT_EQ(status.rect.top, 20);
+  EXPECT_EQ(files8.rect.left, 70);
+  EXPECT_EQ(files8.rect.top, 38);
+  EXPECT_EQ(files8.rect.right - files8.rect.left, 392);
+  EXPECT_EQ(cycle.rect.left, rtl ? 70 : 416);
+  EXPECT_FALSE(cycle.visible) << "the cycling bar shows only for packages that ask for it";
+  // Nine files in all; eight of them unpacked from the first part. The
+  // cycling bar went 1, 2, 3, 4, 5, 0, 1, 2.
+  EXPECT_EQ(SendMessageA(files8.window, PBM_GETRANGE, FALSE, 0), 9);
+  EXPECT_EQ(SendMessageA(files8.window, PBM_GETPOS, 0, 0), 8);
+  EXPECT_EQ(SendMessageA(cycle.window, PBM_GETRANGE, FALSE, 0), 5);
+  EXPECT_EQ(SendMessageA(cycle.window, PBM_GETPOS, 0, 0), 2);
+  if (charset == 0) {
+    // The prompt sits over the progress window: move it aside for the picture.
+    SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(main, HWND_TOP, 0, 400, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(SavePng(CaptureWindow(main), ScreenshotPath("progress_window.png")));
+  }
+
+  PostKey(FocusedWindowOf(box), 'C');  // Cancel
+  EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Charsets, ProgressDisplay, ::testing::Values(0, 178));
 
 }  // namespace
 }  // namespace vantor::testing

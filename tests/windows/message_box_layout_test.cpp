@@ -11,7 +11,7 @@
 #include "base/window_helpers.h"
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
-#include "tests/windows/support/screenshot.h"
+#include "tools/vshot/screenshot.h"
 #include "ui/device_context.h"
 #include "ui/message_box.h"
 

@@ -1,4 +1,4 @@
-#include "tests/windows/support/screenshot.h"
+#include "tools/vshot/screenshot.h"
 
 #include <zlib.h>
 
@@ -8,7 +8,7 @@
 #include "base/handles.h"
 #include "ui/device_context.h"
 
-namespace vantor::testing {
+namespace vantor {
 
 namespace {
 
@@ -139,4 +139,4 @@ std::string ScreenshotPath(const std::string& name) {
   return folder + name;
 }
 
-}  // namespace vantor::testing
+}  // namespace vantor

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vantor::testing {
+namespace vantor {
 
 struct Image {
   int width = 0;
@@ -25,4 +25,4 @@ bool SavePng(const Image& image, const std::string& path);
 // Where screenshots go: the folder of VANTOR_SCREENSHOTS, else the temporary folder.
 std::string ScreenshotPath(const std::string& name);
 
-}  // namespace vantor::testing
+}  // namespace vantor
