@@ -1,15 +1,18 @@
-#include "base/locale_win.h"
-
 #include <windows.h>
+
+#include "base/locale_win.h"
 
 namespace vantor {
 
-char UserTimeSeparator() {
+namespace {
+char FirstCharacterOf(LCTYPE type, char fallback) {
   char buffer[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, buffer, sizeof buffer) > 0 && buffer[0] != '\0') {
-    return buffer[0];
-  }
-  return ':';
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) > 0 && buffer[0] != '\0') return buffer[0];
+  return fallback;
 }
+}  // namespace
+
+char UserTimeSeparator() { return FirstCharacterOf(LOCALE_STIME, ':'); }
+char UserDateSeparator() { return FirstCharacterOf(LOCALE_SDATE, '/'); }
 
 }  // namespace vantor

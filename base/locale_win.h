@@ -5,5 +5,7 @@ namespace vantor {
 
 // The first character of the user's time separator, ':' when it has none.
 char UserTimeSeparator();
+// The first character of the user's date separator, '/' when it has none.
+char UserDateSeparator();
 
 }  // namespace vantor

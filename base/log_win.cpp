@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "base/files.h"
+#include "base/locale_win.h"
 #include "base/log.h"
 #include "base/log_line.h"
 #include "base/program_paths.h"
@@ -13,14 +14,6 @@ namespace {
 bool logEnabled = false;
 std::string logIndent = "   ";
 std::string logFileName;
-
-char LocaleSeparator(LCTYPE type, char fallback) {
-  char buffer[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) > 0 && buffer[0] != '\0') {
-    return buffer[0];
-  }
-  return fallback;
-}
 
 DateTime LocalNow() {
   SYSTEMTIME st;
@@ -42,7 +35,7 @@ std::string GetLogFileName() {
 void WriteLog(std::string_view message) {
   if (!logEnabled) return;
   const std::string stamp =
-      LogTimeStamp(LocalNow(), LocaleSeparator(LOCALE_SDATE, '/'), LocaleSeparator(LOCALE_STIME, ':'));
+      LogTimeStamp(LocalNow(), UserDateSeparator(), UserTimeSeparator());
   AppendTextToFile(GetLogFileName(), FormatLogLine(stamp, GetCurrentThreadId(), logIndent, message), 0);
 }
 

@@ -1,27 +1,15 @@
 #include "base/window_helpers.h"
 
+#include "base/device_context.h"
+
 namespace vantor {
 
 namespace {
 UINT autoPlayMessage = 0;
-
-class ScreenDC {
- public:
-  ScreenDC() : dc_(GetDC(nullptr)) {}
-  ~ScreenDC() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 }  // namespace
 
 int ScreenDpi() {
-  static const int dpi = GetDeviceCaps(ScreenDC().get(), LOGPIXELSY);
+  static const int dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
   return dpi;
 }
 

@@ -7,7 +7,7 @@
 #include "ui/box_font.h"
 #include "ui/box_options.h"
 #include "ui/box_session.h"
-#include "ui/device_context.h"
+#include "base/device_context.h"
 #include "ui/markup.h"
 
 namespace vantor {

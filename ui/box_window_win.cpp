@@ -7,7 +7,7 @@
 #include "ui/box_font.h"
 #include "ui/box_layout.h"
 #include "ui/box_session.h"
-#include "ui/device_context.h"
+#include "base/device_context.h"
 
 namespace vantor {
 

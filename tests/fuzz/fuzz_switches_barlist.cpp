@@ -11,6 +11,7 @@
 
 #include "base/switches.h"
 #include "base/text.h"
+#include "tests/common/literal_replace_text.h"
 
 namespace {
 
@@ -30,25 +31,6 @@ std::string WithoutBackslashes(std::string s) {
 }
 
 bool HighLeadBytes(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
-// ReplaceText the slow way, with a working copy and a filler byte; only used
-// where a filler exists (a key of fewer than 256 bytes) and the text is short.
-std::string LiteralReplaceText(std::string_view text, std::string_view find, std::string_view replacement,
-                               bool ignoreCase) {
-  std::string result(text);
-  std::string work = ignoreCase ? UpperAscii(text) : std::string(text);
-  const std::string key = ignoreCase ? UpperAscii(find) : std::string(find);
-  if (key.empty() || work.find(key) == std::string::npos) return result;
-  int filler = 0;
-  while (key.find(static_cast<char>(filler)) != std::string::npos) ++filler;
-  for (;;) {
-    const std::size_t at = work.find(key);
-    if (at == std::string::npos) break;
-    result.replace(at, key.size(), replacement);
-    work.replace(at, key.size(), std::string(replacement.size(), static_cast<char>(filler)));
-  }
-  return result;
-}
 
 void CheckBarList(const std::string& list, const std::string& value, const std::string& key, int index) {
   const int count = BarCount(list);

@@ -149,6 +149,25 @@ TEST_F(Launcher, WaitsForTheEnginesWindowAndShowsProgressMeanwhile) {
   EXPECT_NE(line.find("/TE_WINDOW=1500 /TH_ID=_"), std::string::npos) << line;
 }
 
+TEST_F(Launcher, SpanCopyUnpacksTheMediaFileAndRemovesItself) {
+  const std::string media = PackSetup("--engine \"Engine.exe*/TE_EXIT=5\"");
+  const std::string copyFolder = folder / "Y_run";
+  CreateDirectoryA(copyFolder.c_str(), nullptr);
+  const std::string copy = copyFolder + "\\Y_setup.exe";
+  ASSERT_TRUE(CopyFileA(media.c_str(), copy.c_str(), FALSE));
+  RunningProgram program(Quote(copy) + " /SpanCdLvl=2 /SpanDiskFName1=" + Quote(media));
+  EXPECT_EQ(program.WaitForExit(), 5u);
+  const std::string line = Field(EngineRecord(), "CommandLine");
+  EXPECT_EQ(line.find("/SpanCdLvl="), std::string::npos) << line;
+  EXPECT_EQ(line.find("/SpanDiskFName1="), std::string::npos) << line;
+  EXPECT_NE(line.find("/OriginExe=\"" + copy + "\""), std::string::npos) << line;
+  // The removal script runs after the copy ended: look every 100 ms, 20 s at most.
+  const DWORD start = GetTickCount();
+  while (FileIsThere(copyFolder) && GetTickCount() - start < 20000) Sleep(100);
+  EXPECT_FALSE(FileIsThere(copyFolder));
+  EXPECT_TRUE(FileIsThere(media)) << "the medium is only read";
+}
+
 TEST_F(Launcher, TranslatedCaptionFromTheOnlyBlockWhateverItsName) {
   const std::string setup = PackSetup("--engine Engine.exe --flags 1 --lang-block \"~FRANCAIS~s0=Installation de Widget~\"");
   std::string caption;

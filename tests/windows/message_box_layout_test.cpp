@@ -12,7 +12,7 @@
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
 #include "tools/vshot/screenshot.h"
-#include "ui/device_context.h"
+#include "base/device_context.h"
 #include "ui/message_box.h"
 
 // <windows.h> maps MessageBox to MessageBoxA; the suites are named after our box.

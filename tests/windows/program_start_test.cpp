@@ -208,3 +208,27 @@ TEST_F(ProgramStart, AgentCopySkipsItsWorkWhileAnotherCopyRuns) {
 
 }  // namespace
 }  // namespace vantor::testing
+
+namespace vantor::testing {
+namespace {
+
+TEST(ProgramStartSpan, Level2CopyRemovesItselfAndItsFolderAfterItsRun) {
+  ScratchFolder folder("span");
+  WriteWholeFile(folder / "a.txt", "a");
+  const std::string copyFolder = folder / "Y_copy";
+  CreateDirectoryA(copyFolder.c_str(), nullptr);
+  const std::string copy = copyFolder + "\\Y_setup.exe";
+  Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(copy) + " --file " +
+       Quote(folder / "a.txt"));
+  const ProcessResult r = RunAndWait(Quote(copy) + " /SpanCdLvl=2");
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exitCode, 0u);
+  // The removal script runs in its own process after ours ended: look every 100 ms, 20 s at most.
+  const DWORD start = GetTickCount();
+  while (FileIsThere(copyFolder) && GetTickCount() - start < 20000) Sleep(100);
+  EXPECT_FALSE(FileIsThere(copy));
+  EXPECT_FALSE(FileIsThere(copyFolder));
+}
+
+}  // namespace
+}  // namespace vantor::testing

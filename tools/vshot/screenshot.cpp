@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "base/handles.h"
-#include "ui/device_context.h"
+#include "base/device_context.h"
 
 namespace vantor {
 

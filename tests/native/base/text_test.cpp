@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "tests/common/literal_replace_text.h"
 
 namespace vantor {
 namespace {
@@ -134,26 +135,6 @@ TEST(TextSearchTest, TextBeforeTextAfter_SplitAtFirstOccurrence) {
     EXPECT_EQ(TextBefore(c.text, c.sub, "DEF"), c.before) << c.text << " / " << c.sub;
     EXPECT_EQ(TextAfter(c.text, c.sub), c.after) << c.text << " / " << c.sub;
   }
-}
-
-// ReplaceText done the slow way: a working copy in which every replaced
-// stretch is overwritten by a filler byte that the key lacks, searched again
-// from its start after each replacement. Cross-checks the fast version.
-std::string LiteralReplaceText(std::string_view text, std::string_view find, std::string_view replacement,
-                               bool ignoreCase) {
-  std::string result(text);
-  std::string work = ignoreCase ? UpperAscii(text) : std::string(text);
-  const std::string key = ignoreCase ? UpperAscii(find) : std::string(find);
-  if (key.empty() || work.find(key) == std::string::npos) return result;
-  int filler = 0;
-  while (key.find(static_cast<char>(filler)) != std::string::npos) ++filler;
-  for (;;) {
-    const std::size_t at = work.find(key);
-    if (at == std::string::npos) break;
-    result.replace(at, key.size(), replacement);
-    work.replace(at, key.size(), std::string(replacement.size(), static_cast<char>(filler)));
-  }
-  return result;
 }
 
 TEST(ReplaceTextTest, ReplaceText_LeftToRightAndRejoinsOnlyForEmptyReplacement) {
