@@ -1,11 +1,21 @@
 #include "net/internet_library.h"
 
+#include <array>
+
 #include "base/handles.h"
 
 namespace vantor {
 
 namespace {
+
+constexpr std::array<const char*, 7> kExportNames = {
+    "InternetGetConnectedState", "InternetCloseHandle", "InternetOpenA",         "InternetOpenUrlA",
+    "HttpQueryInfoA",            "InternetReadFile",    "InternetSetFilePointer",
+};
+
 UniqueModule library;
+std::array<FARPROC, kExportNames.size()> entries{};
+
 }  // namespace
 
 HMODULE InternetLibrary() {
@@ -13,6 +23,17 @@ HMODULE InternetLibrary() {
   return library.get();
 }
 
-void FreeInternetLibrary() { library.reset(); }
+FARPROC InternetFunction(InternetExport which) {
+  const auto index = static_cast<std::size_t>(which);
+  if (entries[index] == nullptr && InternetLibrary() != nullptr) {
+    entries[index] = GetProcAddress(library.get(), kExportNames[index]);
+  }
+  return entries[index];
+}
+
+void FreeInternetLibrary() {
+  entries.fill(nullptr);
+  library.reset();
+}
 
 }  // namespace vantor

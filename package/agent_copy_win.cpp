@@ -12,8 +12,6 @@
 
 namespace vantor {
 
-namespace {
-
 void CopyFileDate(const std::string& from, const std::string& to) {
   WIN32_FILE_ATTRIBUTE_DATA source;
   if (!GetFileAttributesExA(from.c_str(), GetFileExInfoStandard, &source)) return;
@@ -21,8 +19,6 @@ void CopyFileDate(const std::string& from, const std::string& to) {
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (target) SetFileTime(target.get(), nullptr, nullptr, &source.ftLastWriteTime);
 }
-
-}  // namespace
 
 void WriteAgentCopy(ByteSource& setupFile, const std::string& sourcePath, int64_t headerEnd,
                     const std::string& target) {

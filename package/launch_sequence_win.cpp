@@ -15,6 +15,7 @@
 #include "package/extract_package.h"
 #include "package/file_info.h"
 #include "package/language_strings.h"
+#include "package/web_setup_win.h"
 #include "startup/main_window.h"
 #include "startup/program_state.h"
 #include "ui/message_box.h"
@@ -91,9 +92,9 @@ void StubTimerStep(HWND window) {
   KillTimer(window, 1);
   const TGFileInfo& own = OwnPackage();
   const std::string agentName = own.CreateAgent() ? own.AgentExeName() : std::string();
-  // A download-only setup file fetches the full setup first; that branch
-  // comes with the internet transfer and ends here until then.
-  if (!own.WebSetup()) {
+  if (own.WebSetup()) {
+    RunDownloadOnlySetup();
+  } else {
     std::string packageFile = ProgramPath();
     if (const std::string span = GetSwitchText("/SpanDiskFName1="); !span.empty()) packageFile = span;
     const bool quiet = HasSwitch("/hide") || own.QuietFlag();

@@ -9,6 +9,8 @@
 //   /TE_WINDOW=ms     show a window of class ".SDialog_Class_Name." + token for that long
 //   /TE_RECORD=path   append what it saw to that file (default: testengine.txt in the
 //                     folder named by the environment variable VANTOR_ENGINE_RECORD_DIR, if set)
+//   /TE_COPY=name     copy the file name of its own folder beside the record (the
+//                     launcher removes the folder when the engine is done)
 // The record holds "CommandLine=...", "AtomAtStart=TRUE|FALSE", "Folder=..." lines.
 // A file "testengine.ini" beside the engine ([Engine] ExitCode, KeepAtom, WindowMs)
 // gives defaults for the same settings.
@@ -75,6 +77,12 @@ int main() {
                              "CommandLine=" + std::string(GetCommandLineA()) + "\r\nAtomAtStart=" +
                                  vantor::BoolText(atom != 0) + "\r\nFolder=" + vantor::ProgramFolder(false) + "\r\n",
                              0);
+  }
+  if (const std::string name = GetSwitchText("/TE_COPY="); !name.empty() && name != "TRUE") {
+    if (const std::string record = RecordPath(); !record.empty()) {
+      const std::string target = record.substr(0, record.rfind('\\') + 1) + name;
+      CopyFileA((vantor::ProgramFolder(true) + name).c_str(), target.c_str(), FALSE);
+    }
   }
   const int windowMs = static_cast<int>(GetSwitchInt("/TE_WINDOW=", IniInt("WindowMs", 0)));
   if (windowMs > 0 && !token.empty()) ShowEngineWindow(token, windowMs);
