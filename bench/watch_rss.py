@@ -33,7 +33,8 @@ while pid is None and time.monotonic() < deadline:
         if entry.isdigit():
             try:
                 with open(f"/proc/{entry}/comm") as f:
-                    if f.read().strip() == name:
+                    # A process that has ended but is not yet reaped has no VmHWM.
+                    if f.read().strip() == name and hwm(entry) is not None:
                         pid = entry
                         break
             except OSError:

@@ -30,6 +30,9 @@ class RecordWriter final : public RecordVisitor {
   const ProgressCallback& progress_;
   std::string& commandItem_;
   int fileRecords_ = 0;
+  static constexpr unsigned long kPumpIntervalMs = 10;
+  bool pumped_ = false;
+  unsigned long lastPump_ = 0;  // GetTickCount of the last pump
 };
 
 }  // namespace vantor

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "agent/schedule.h"
 #include "agent/schedule_state.h"
 #include "agent/work_folders.h"
@@ -25,6 +27,10 @@ namespace vantor {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+// Repainting the bars for every file unpacked costs more than unpacking a
+// small file; their positions change at once, their painting every 40 ms.
+constexpr UINT_PTR kRepaintTimerId = 2;
+constexpr UINT kRepaintMs = 40;
 constexpr UINT kTimerMs = 1000;
 constexpr int kWidth = 492;
 constexpr int kHeight = 110;
@@ -41,6 +47,8 @@ struct MainWindowState {
   HWND hostWindow = nullptr;
   UINT hostMessage = 0;
   int cycleCounter = 0;
+  bool repaintHeld = false;
+  std::vector<HWND> heldBars;  // visible bars whose painting waits
 };
 
 MainWindowState& State() {
@@ -93,6 +101,30 @@ void DestroyMainWindow() {
   WriteLog(".. DestroyMainWindow() - End");
 }
 
+// Only visible bars are held: turning redraw back on also makes a window visible.
+void HoldBarRepaint() {
+  MainWindowState& s = State();
+  if (s.repaintHeld) return;
+  s.repaintHeld = true;
+  for (const HWND bar : {s.fileProgressBar, s.cycleBar}) {
+    if (!IsWindowVisible(bar)) continue;
+    SendMessageA(bar, WM_SETREDRAW, FALSE, 0);
+    s.heldBars.push_back(bar);
+  }
+  SetTimer(s.window, kRepaintTimerId, kRepaintMs, nullptr);
+}
+
+void ReleaseBarRepaint() {
+  MainWindowState& s = State();
+  KillTimer(s.window, kRepaintTimerId);
+  s.repaintHeld = false;
+  for (const HWND bar : s.heldBars) {
+    SendMessageA(bar, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(bar, nullptr, TRUE);
+  }
+  s.heldBars.clear();
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const UINT autoPlay = AutoPlayMessage();
   if (autoPlay != 0 && message == autoPlay) return 1;
@@ -115,6 +147,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       DestroyMainWindow();
       break;
     case WM_TIMER:
+      if (wParam == kRepaintTimerId) {
+        ReleaseBarRepaint();
+        return 0;
+      }
       if (ThisIs_AutoUpdateProg()) {
         AgentTimerStep();
       } else {
@@ -196,6 +232,7 @@ void UpdateProgressBars(int mode, int64_t minimum, int64_t maximum, int64_t posi
     SendMessageA(s.cycleBar, PBM_SETPOS, 0, 0);
     SendMessageA(s.cycleBar, PBM_SETSTEP, 1, 0);
   } else if (mode == 1) {
+    HoldBarRepaint();
     SendMessageA(s.fileProgressBar, PBM_STEPIT, 0, 0);
     s.cycleCounter = s.cycleCounter >= kCycleMax ? 0 : s.cycleCounter + 1;
     SendMessageA(s.cycleBar, PBM_SETPOS, static_cast<WPARAM>(s.cycleCounter), 0);
