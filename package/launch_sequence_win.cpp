@@ -164,7 +164,7 @@ UniqueKernelHandle RunProgram(const std::string& commandLine, int showState) {
   PROCESS_INFORMATION pi{};
   std::string line = commandLine;
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
-  CloseHandle(pi.hThread);
+  const UniqueKernelHandle thread(pi.hThread);
   return UniqueKernelHandle(pi.hProcess);
 }
 

@@ -42,7 +42,7 @@ UniqueKernelHandle StartProbe(const std::string& program, const std::string& arg
     ADD_FAILURE() << "cannot start " << line;
     return UniqueKernelHandle();
   }
-  CloseHandle(pi.hThread);
+  const UniqueKernelHandle thread(pi.hThread);
   return UniqueKernelHandle(pi.hProcess);
 }
 

@@ -16,7 +16,7 @@ RunningProgram::RunningProgram(const std::string& commandLine) {
     return;
   }
   process_.reset(pi.hProcess);
-  CloseHandle(pi.hThread);
+  const UniqueKernelHandle thread(pi.hThread);
   processId_ = pi.dwProcessId;
 }
 
