@@ -13,6 +13,7 @@
 
 #include "agent/overrides.h"
 #include "package/file_info.h"
+#include "ui/box_options.h"
 
 namespace vantor {
 
@@ -83,7 +84,7 @@ inline constexpr TextKey CheckforNewUpdateLink{AgentIni::Original, "UnInstall", 
 }  // namespace UnInstall
 
 namespace MsgBox {
-inline constexpr TextKey BtnText{AgentIni::Original, "MsgBox", "BtnText", "|&OK|&Cancel|&Yes|&No|&Abort|&Retry|&Ignore|"};
+inline constexpr TextKey BtnText{AgentIni::Original, "MsgBox", "BtnText", kDefaultButtonCaptions};
 inline constexpr TextKey Error{AgentIni::Original, "MsgBox", "Error", "Error"};
 inline constexpr TextKey Confirm{AgentIni::Original, "MsgBox", "Confirm", "Confirm"};
 inline constexpr TextKey Attention{AgentIni::Original, "MsgBox", "Attention", "Attention"};

@@ -24,7 +24,6 @@ namespace vantor {
 
 namespace {
 
-constexpr char kDefaultButtons[] = "|&OK|&Cancel|&Yes|&No|&Abort|&Retry|&Ignore|";
 
 bool ForcePromptSet() {
   return RegReadString("HKEY_CURRENT_USER\\Software\\Kelmondo\\Vantor\\SpanDisk", "ForcePrompt", "0") == "1";
@@ -118,7 +117,7 @@ bool RunSetupPackage(std::string workFolder, const std::string& packageFile, con
     const std::string prompt =
         LoadPackageString(pkg, "s8", "Please insert <B>DISK #<DISK_NUM></B> and press OK to continue");
     const std::string title = LoadPackageString(pkg, "Attention", "Attention");
-    const std::string buttons = LoadPackageString(pkg, "BtnText", kDefaultButtons);
+    const std::string buttons = LoadPackageString(pkg, "BtnText", kDefaultButtonCaptions);
     if (foregroundOp) ShowWindow(MainWindow(), SW_SHOWNORMAL);
     WaitPumping(1000, 1);
     bool checksumOk = false;
@@ -153,7 +152,7 @@ bool ConfirmTempSpace(const std::string& folder, const std::string& packageFile,
       TempSpaceQuestion(texts, pkg.TempDriveNotice(), GetSpaceRequired(pkg, folder), DiskFreeSpace(folder), folder);
   if (question.empty()) return true;
   return AskYesNo(BoxOwnerMode::WithHeading, question, LoadPackageString(pkg, "Confirm", "Confirm"),
-                  LoadPackageString(pkg, "BtnText", kDefaultButtons), Charset(pkg), 0);
+                  LoadPackageString(pkg, "BtnText", kDefaultButtonCaptions), Charset(pkg), 0);
 }
 
 UniqueKernelHandle RunProgram(const std::string& commandLine, int showState) {

@@ -27,7 +27,6 @@ namespace vantor {
 
 namespace {
 
-constexpr char kDefaultButtons[] = "|&OK|&Cancel|&Yes|&No|&Abort|&Retry|&Ignore|";
 constexpr char kDownloadQuestion[] =
     "<b>INTERNET DOWNLOAD</b><p><p>Vantor will download the Setup File from the Internet...<p>Please make sure your "
     "Internet connection is properly set.<p><p>Continue with Setup?<p><P>Size: <SIZE> MB<P>";
@@ -47,7 +46,7 @@ std::string Download(const TGFileInfo& own, const std::string& url, const std::s
   SetCaptionLabel(StatusText(), LoadPackageString(own, "s10", "Downloading File..."), PackageFontName(own),
                   PackageFontSize(own), PackageCharset(own));
   std::string error;
-  const std::string buttons = LoadPackageString(own, "BtnText", kDefaultButtons);
+  const std::string buttons = LoadPackageString(own, "BtnText", kDefaultButtonCaptions);
   const uint8_t charset = static_cast<uint8_t>(PackageCharset(own));
   if (own.AskBeforeDownload() && !quiet) {
     const std::string question =
@@ -103,7 +102,7 @@ void DownloadAndRunSetup(const std::string& workFolder, const std::string& base,
   if (downloaded) DeleteFileA(setupFile.c_str());
   if (!error.empty() && error != kDeclined) {
     ShowErrorBox(BoxOwnerMode::WithHeading, error, LoadPackageString(own, "Error", "Error"),
-                 LoadPackageString(own, "BtnText", kDefaultButtons), static_cast<uint8_t>(PackageCharset(own)));
+                 LoadPackageString(own, "BtnText", kDefaultButtonCaptions), static_cast<uint8_t>(PackageCharset(own)));
   }
 }
 
