@@ -1,11 +1,5 @@
+// The agent's schedule, run by the main window's one-second timer.
 #pragma once
-
-namespace vantor {
-
-// Reads the test-mode settings (afresh when forced).
-void CheckTestMode(bool force);
-
-}  // namespace vantor
 
 namespace vantor {
 

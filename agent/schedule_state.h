@@ -18,5 +18,7 @@ struct AgentSchedule {
 };
 
 AgentSchedule& Schedule();
+// An interactive check is running: no questions, the result reported.
+inline bool InteractiveCheckRunning() { return Schedule().interactiveCheck == 1; }
 
 }  // namespace vantor

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "agent/schedule.h"
+#include "agent/test_mode.h"
 #include "base/files.h"
 #include "base/log.h"
 #include "base/program_paths.h"
