@@ -7,6 +7,7 @@
 #include "tools/vpack/info_command.h"
 #include "tools/vpack/notice_command.h"
 #include "tools/vpack/setup_command.h"
+#include "tools/vpack/update_info_command.h"
 #include "tools/vpack/usage.h"
 
 int main(int argc, char** argv) {
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   if (*command == "token") return RunTokenCommand(args);
   if (*command == "notice") return RunNoticeCommand(args);
   if (*command == "info") return RunInfoCommand(args);
+  if (*command == "update-info") return RunUpdateInfoCommand(args);
   return Fail("unknown command: " + *command + "; see vpack --help");
 }

@@ -12,6 +12,7 @@ Usage:
   vpack token TEXT
   vpack notice --token TEXT --body-file FILE --out FILE [--scramble]
   vpack info FILE
+  vpack update-info --out FILE [options]
   vpack --help
 
 vpack setup: appends a package to a copy of PROGRAM and writes it to FILE.
@@ -85,6 +86,24 @@ vpack info FILE: prints what a setup file holds, one Name=value per line:
   stored, and each file record's header, size and compression. A later part
   file (PartFile=TRUE) has no header records. "\" is written
   doubled and bytes outside the printable ASCII range as \xNN.
+
+vpack update-info: writes the .info file that an update server publishes for
+  the agents of a product. It starts from a sample that offers an update with
+  a download question, closes the product with WM_CLOSE, restarts it and
+  reports the end; the options fill in or change it:
+    --version N          NewSetup VersionNew and Stamp
+    --stamp N            NewSetup Stamp (a new stamp offers the package again)
+    --program-name TEXT  NewSetup ProgramName (replaces PROG_NAME in questions)
+    --url FOLDER         NewSetup DownloadURL_UPDATE: the web address or drive
+                         or share folder that holds the update or notice file
+    --update-file PATH   NewSetup NameOfUpdateFile and SizeOfUpdateFile, from
+                         the update's setup file (packed with the agent's --token)
+    --running-process TEXT  NewSetup RunningProcess: the product's program,
+                         macros allowed (e.g. "<InstallDir>\Editor.exe")
+    --notice-file PATH   a notice instead of an update: General AutoInform=1,
+                         AutoInform NameOfInformFile and SizeOfInformFile
+    --download-page URL  AutoInform DownloadURL_INFORM, opened by the notice
+    --set SECTION.KEY=VALUE  any other value (repeatable; the last one wins)
 
 Equal inputs give equal output files. Errors are reported on one line on
 stderr, with exit code 2.
