@@ -6,24 +6,10 @@
 
 namespace vantor {
 
-namespace {
-
-DateTime DateTimeOf(const SYSTEMTIME& st) {
-  return DateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
-}
-
-}  // namespace
-
 int64_t SecondsNow() {
   SYSTEMTIME st;
   GetLocalTime(&st);
-  return ClockSeconds(DateTimeOf(st), st.wMilliseconds);
-}
-
-DateTime LocalNow() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  return DateTimeOf(st);
+  return ClockSeconds(DateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond}, st.wMilliseconds);
 }
 
 }  // namespace vantor

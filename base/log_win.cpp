@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "base/files.h"
+#include "base/local_time_win.h"
 #include "base/locale_win.h"
 #include "base/log.h"
 #include "base/log_line.h"
@@ -14,12 +15,6 @@ namespace {
 bool logEnabled = false;
 std::string logIndent = "   ";
 std::string logFileName;
-
-DateTime LocalNow() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  return DateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
-}
 
 }  // namespace
 
