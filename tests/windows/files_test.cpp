@@ -60,16 +60,6 @@ FileDate LastWriteDosDate(const std::string& path) {
   return (static_cast<FileDate>(date) << 16) | time;
 }
 
-// Polls, for at most 20 s, for the work of a process that this one has no
-// handle to wait on (one started by another process, or a Unix process).
-bool WaitUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 200; ++i) {
-    if (done()) return true;
-    Sleep(100);
-  }
-  return done();
-}
-
 // The test sets TMP for the programs it starts, and puts it back.
 class TempFolderOverride {
  public:

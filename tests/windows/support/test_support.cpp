@@ -161,4 +161,13 @@ ClassWindow::ClassWindow(const std::string& className) {
   EXPECT_TRUE(window_.valid()) << "cannot create a window of class " << className;
 }
 
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    if (done()) return true;
+    Sleep(100);
+  }
+  return done();
+}
+
 }  // namespace vantor::testing

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ ProcessResult RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000
 // Runs vpack.exe with the arguments; fails the test when it does not succeed.
 void Pack(const std::string& arguments);
 std::string Quote(const std::string& text);
+// Polls every 100 ms, for at most timeoutMs, for the work of a process that
+// the test has no handle to wait on (one started by another process, or a
+// Unix process); true once done() holds.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 20000);
 
 // A running vdebugview.exe that records every piece it receives.
 class DebugViewer {
