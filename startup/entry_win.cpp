@@ -10,11 +10,13 @@
 #include "base/text.h"
 #include "startup/program_state.h"
 #include "startup/run_stub.h"
+#include "ui/window_libraries.h"
 
 using namespace vantor;
 
 int main() {
   InstallDebugOutput();
+  PreloadWindowLibraries();
   SetDebugSource(2);
   const std::string commandLine = GetCommandLineA();
   DebugLinePid(" ==== STUB START ====> " + commandLine + "<");
