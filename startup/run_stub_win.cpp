@@ -26,6 +26,7 @@ void DoRunStubWin() {
     if (ThisIs_Plain_AutoUpdate_Exe()) {
       CreateAndRun_X_Exe();
     } else if (ThisIs_X_AutoUpdate_Exe()) {
+      ApplyHandedOverrides();
       WriteLog("CheckTestMode");
       CheckTestMode(true);
       WriteLog("WinMain");

@@ -9,7 +9,8 @@
 namespace vantor::testing {
 namespace {
 
-// An agent under its own name ends at once while no copy can be made yet.
+// An agent under its own name makes no copy and ends at once while its copy
+// runs: a window of the copy's class stands in for it.
 std::string PackQuickAgent(const ScratchFolder& folder) {
   const std::string payload = folder / "a.txt";
   WriteWholeFile(payload, "a");
@@ -23,6 +24,7 @@ TEST(DebugChannel, LongLineArrivesIn128CharacterPiecesFromSource2) {
   ScratchFolder folder("debug");
   const std::string plain = PackQuickAgent(folder);
   const std::string commandLine = Quote(plain) + " /LONG=" + std::string(260, 'x');
+  const ClassWindow copyStandIn(".AutoUpdate.X_Agent");
   DebugViewer viewer(folder / "viewer.txt");
   const ProcessResult r = RunAndWait(commandLine);
   ASSERT_TRUE(r.finished);
@@ -46,6 +48,7 @@ TEST(DebugChannel, ProgramRunsWithoutViewer) {
   ScratchFolder folder("noviewer");
   const std::string plain = PackQuickAgent(folder);
   ASSERT_EQ(FindWindowA(".VDebug.", nullptr), nullptr);
+  const ClassWindow copyStandIn(".AutoUpdate.X_Agent");
   const ProcessResult r = RunAndWait(Quote(plain));
   EXPECT_TRUE(r.finished);
   EXPECT_EQ(r.exitCode, 0u);

@@ -9,6 +9,7 @@
 #include "base/window_helpers.h"
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
+#include "tests/windows/support/disabled_library.h"
 #include "tests/windows/support/test_support.h"
 #include "ui/message_box.h"
 
@@ -79,23 +80,6 @@ TEST(MessageBox, DeveloperMode_MovesTheStoreEntryQuestion150PixelsDownAndRight) 
   const RECT area = GetWorkArea();
   EXPECT_EQ(other.look.window.left, area.left + (Width(area) - Width(other.look.window)) / 2);
 }
-
-// Wine's per-program DLL settings: the library is disabled for that program name only.
-class DisabledLibraryFor {
- public:
-  DisabledLibraryFor(const std::string& program, const char* library)
-      : key_("Software\\Wine\\AppDefaults\\" + program + "\\DllOverrides") {
-    UniqueRegKey key;
-    RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr);
-    RegSetValueExA(key.get(), library, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-  }
-  ~DisabledLibraryFor() { RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str()); }
-  DisabledLibraryFor(const DisabledLibraryFor&) = delete;
-  DisabledLibraryFor& operator=(const DisabledLibraryFor&) = delete;
-
- private:
-  std::string key_;
-};
 
 TEST(MessageBox, WithoutRichEditLibrary_ShowsThePlainTextInAnEditControl) {
   ScratchFolder folder("norich");

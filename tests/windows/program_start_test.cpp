@@ -71,6 +71,19 @@ class ProgramStart : public ::testing::Test {
     return viewer.Lines();
   }
 
+  // The plain agent leaves its X_ copy running: close it twice as a user
+  // would and wait until it has removed its file, so that the folder can go.
+  void EndAgentCopy() {
+    const HWND copy = WaitForWindowOfClass(".AutoUpdate.X_Agent");
+    ASSERT_NE(copy, nullptr);
+    DWORD id = 0;
+    GetWindowThreadProcessId(copy, &id);
+    const UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
+    for (int i = 0; i < 2; ++i) SendMessageTimeoutA(copy, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process.get(), 30000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_TRUE(WaitUntil([&] { return !FileIsThere(folder / "X_Agent.exe"); }));
+  }
+
   std::vector<std::string> LogMessages(const std::string& logName) {
     const std::vector<std::string> lines = SplitLogMessages(ReadWholeFile(folder / logName));
     std::vector<std::string> messages;
@@ -110,9 +123,11 @@ TEST_F(ProgramStart, PlainAgentLogsItsRoleInOrder) {
   const std::string agent = PackAgent("Agent.exe", "--flags 16");
   const std::string commandLine = Quote(agent) + " /TEST=1";
   const std::vector<std::string> lines = RunWithViewer(commandLine);
+  EndAgentCopy();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_NE(lines[1].find(" ==== ThisIs_AutoUpdateProg=TRUE"), std::string::npos);
 
+  const std::string copy = folder / "X_Agent.exe";
   const std::vector<std::string> expected = {
       "   ",
       "   ",
@@ -122,11 +137,24 @@ TEST_F(ProgramStart, PlainAgentLogsItsRoleInOrder) {
       "   X_ExeIsRunning=FALSE",
       "   ThisIs_Plain_AutoUpdate_Exe=TRUE",
       "   ThisIs_X_AutoUpdate_Exe=FALSE",
+      "   CreateAndRun_X_Exe() --- Start",
+      "   Wait 0 SEC",
+      "   Create X_ File ",
+      "   WinExec: " + Quote(copy),
+      "   CreateAndRun_X_Exe() --- End",
+      "   HandleParamOK() --- Start",
+      "   PostProcessMessage(wm_AgentMsg) to: " + copy + " - AU_PerformUpdateCycle (1)",
+      "   HandleParamOK() --- End",
       "   DoRunStubWin() --- End",
       "   === EXIT === " + agent,
       "   ",
   };
-  EXPECT_EQ(LogMessages("X_Agent.log"), expected);
+  // The copy writes to the same file, its lines indented with " X ".
+  std::vector<std::string> plainAgent;
+  for (const std::string& message : LogMessages("X_Agent.log")) {
+    if (message.rfind("   ", 0) == 0) plainAgent.push_back(message);
+  }
+  EXPECT_EQ(plainAgent, expected);
 }
 
 TEST_F(ProgramStart, AgentCopyUsesItsIndentAndRunsTheCopySteps) {
@@ -181,9 +209,23 @@ TEST_F(ProgramStart, AgentUnderAnotherNameIsNeitherAgentRole) {
 
 TEST_F(ProgramStart, AgentWithoutLogFlagWritesNoLogButDebugLines) {
   const std::string agent = PackAgent("Agent.exe");
-  const std::vector<std::string> lines = RunWithViewer(Quote(agent));
-  EXPECT_EQ(lines.size(), 4u);
-  EXPECT_FALSE(FileIsThere(folder / "X_Agent.log"));
+  ProcessResult r;
+  const std::vector<std::string> lines = RunWithViewer(Quote(agent), &r);
+  EndAgentCopy();
+  const std::string pid = std::to_string(r.processId);
+  std::vector<std::string> own;
+  for (const std::string& line : lines) {
+    if (line.rfind(pid + " ", 0) == 0) own.push_back(line.substr(pid.size()));
+  }
+  const std::vector<std::string> expected = {
+      " ==== STUB START ====> " + Quote(agent) + "<",
+      " ==== ThisIs_AutoUpdateProg=TRUE",
+      " CreateAndRun_X_Exe-1 ",
+      " CreateAndRun_X_Exe-2",
+      " ==== STUB END ====> " + Quote(agent) + "<",
+  };
+  EXPECT_EQ(own, expected);
+  EXPECT_FALSE(FileIsThere(folder / "X_Agent.log")) << "neither the agent nor its copy writes a log";
 }
 
 TEST_F(ProgramStart, PlainAgentSeesItsRunningCopy) {

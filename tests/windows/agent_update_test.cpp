@@ -1,0 +1,261 @@
+// The update road as a vendor's customer meets it: the product (a test host)
+// starts its agent, the agent finds a newer version on the web server, asks,
+// downloads it, closes the product, runs the update's setup, records the new
+// version, brings the product back and starts itself anew.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "agent/update_info_files.h"
+#include "agent/update_info_files_win.h"
+#include "base/processes.h"
+#include "tests/windows/support/box_driver.h"
+#include "tests/windows/support/box_look.h"
+#include "tests/windows/support/box_series.h"
+#include "tests/windows/support/program_driver.h"
+#include "tests/windows/support/test_http_server.h"
+#include "tests/windows/support/test_support.h"
+
+namespace vantor::testing {
+namespace {
+
+constexpr const char* kOriginal =
+    "[OriginalSetup]\r\nVersionOriginal=1\r\nStamp=1\r\nProbeSecondsInterval=0\r\nReAskSecondsInterval=0\r\n"
+    "ProgramName=Editor\r\n"
+    "[AutoUpdate]\r\n"
+    "s11=A new version of PROG_NAME is ready.\r\n"
+    "s12=<P>Download it now?\r\n"
+    "s13=<P>Download it now? You decide before it is installed.\r\n"
+    "s14=Install the new PROG_NAME now?\r\n"
+    "s15=Please close PROG_NAME, so that it can be updated.\r\n"
+    "s16=PROG_NAME is up to date.\r\n"
+    "s17=<P>Start it again?\r\n"
+    "s18=<P>It is downloaded now.\r\n"
+    "s21=There is no new version.\r\n";
+
+// The lines of a record file written by testhost.exe.
+std::vector<std::string> RecordLines(const std::string& path) {
+  std::vector<std::string> lines;
+  const std::string text = ReadWholeFile(path);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool RecordHas(const std::string& path, const std::string& line) {
+  for (const std::string& l : RecordLines(path)) {
+    if (l == line) return true;
+  }
+  return false;
+}
+
+// The notifications the host received, in order, without the registration
+// replies whose values are window handles.
+std::vector<std::string> CycleNotifications(const std::string& path) {
+  std::vector<std::string> notes;
+  for (const std::string& line : RecordLines(path)) {
+    if (line.rfind("notify ", 0) == 0 && line.rfind("notify 50 ", 0) != 0 && line.rfind("notify 51 ", 0) != 0) {
+      notes.push_back(line.substr(7));
+    }
+  }
+  return notes;
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+HWND HostWindowOf(DWORD processId) {
+  WindowSearch search{processId, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<WindowSearch*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->processId || ClassOf(window) != "VantorTestHost") return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+class AgentUpdate : public ::testing::Test {
+ protected:
+  ScratchFolder folder{"agentupdate"};
+  ScratchFolder engineRecords{"agentengine"};
+  std::string served = ServedFolder();
+  std::string app = folder / "app";
+  std::string agent = folder / "app\\Agent.exe";
+  std::string product = folder / "app\\Editor.exe";
+  std::string hostRecord = folder / "host.txt";
+  std::string productRecord = folder / "product.txt";
+  AgentIniFiles ini{folder / "app\\Editor.original", folder / "app\\Editor.info"};
+
+  void SetUp() override {
+    SetEnvironmentVariableA("VANTOR_ENGINE_RECORD_DIR", engineRecords.path().c_str());
+    ASSERT_TRUE(CreateDirectoryA(app.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((folder / "update").c_str(), nullptr));
+    WriteWholeFile(folder / "update\\readme.txt", "Editor 2\r\n");
+    ASSERT_TRUE(CopyFileA(ToolPath("testengine.exe").c_str(), (folder / "update\\Engine.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(ToolPath("testhost.exe").c_str(), product.c_str(), FALSE));
+    Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(agent) +
+         " --agent --agent-name Agent.exe --token editor-2024 --info-file Editor.info --flags 16 --update-base " +
+         TestServerUrl("/files") + " --file " + Quote(folder / "update\\readme.txt"));
+    Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(served + "\\EditorUpdate.exe") +
+         " --token editor-2024 --dir " + Quote(folder / "update") + " --engine Engine.exe");
+    WriteWholeFile(ini.original, std::string(kOriginal) + "[Directories]\r\nTargetDir=" + app + "\r\n");
+  }
+
+  void TearDown() override {
+    SetEnvironmentVariableA("VANTOR_ENGINE_RECORD_DIR", nullptr);
+    // An agent copy or product a failed test left behind must not block the next test.
+    TerminateProcessByPath(folder / "app\\X_Agent.exe", true);
+    TerminateProcessByPath(product, true);
+    for (const char* name : {"EditorUpdate.exe", "Editor.info"}) DeleteFileA((served + "\\" + name).c_str());
+  }
+
+  void Publish(const std::string& options) {
+    Pack("update-info --out " + Quote(served + "\\Editor.info") + " --version 2 --program-name Editor --url " +
+         TestServerUrl("/files") + " --update-file " + Quote(served + "\\EditorUpdate.exe") +
+         " --running-process \"<InstallDir>Editor.exe\" " + options);
+  }
+
+  // The product with its own record, and the host that starts the agent.
+  std::string HostCommand(const std::string& agentArgs, const std::string& sends) {
+    return Quote(ToolPath("testhost.exe")) + " --record " + Quote(hostRecord) + " --agent " + Quote(agent) +
+           " --agent-args \"" + agentArgs + "\"" + sends;
+  }
+
+  // Stops the agent copy through the plain agent, as a product would.
+  void StopAgent() {
+    RunAndWait(Quote(agent) + " /STOP=0");
+    EXPECT_TRUE(WaitUntil([&] { return RecordHas(hostRecord, "notify 43 0"); }, 30000)) << ReadWholeFile(hostRecord);
+  }
+
+  bool EngineRan() { return FileIsThere(engineRecords / "testengine.txt"); }
+};
+
+struct MethodCase {
+  const char* method;
+  bool productRunning;
+  const char* productSees;  // the product's record line that shows how it was closed; "" none
+  bool restarted;
+};
+
+TEST_F(AgentUpdate, EachShutDownMethodClosesTheProductThenInstalls) {
+  const MethodCase cases[] = {
+      {"Using WM_CLOSE", true, "close 15 255", true},
+      {"Using WM_QUIT", true, "quit 15", true},
+      {"Using Terminate Process", true, "", true},
+      {"Issue a Message Box", true, "close 0 0", true},
+      {"Don't Shut Down", true, "", false},
+      {"", false, "", false},
+  };
+  for (const MethodCase& c : cases) {
+    SCOPED_TRACE(std::string("method \"") + c.method + "\"");
+    DeleteFileA(hostRecord.c_str());
+    DeleteFileA(productRecord.c_str());
+    DeleteFileA((engineRecords / "testengine.txt").c_str());
+    WriteWholeFile(ini.original, std::string(kOriginal) + "[Directories]\r\nTargetDir=" + app + "\r\n");
+    Publish(std::string("--set \"NewSetup.ShutDownMethod=") + c.method + "\"");
+
+    DWORD productId = 0;
+    std::unique_ptr<RunningProgram> running;
+    if (c.productRunning) {
+      running = std::make_unique<RunningProgram>(Quote(product) + " --record " + Quote(productRecord));
+      productId = running->processId();
+      ASSERT_TRUE(WaitUntil([&] { return HostWindowOf(productId) != nullptr; }));
+    }
+    std::vector<std::string> shown;
+    BoxSeries boxes([&](HWND box, int) {
+      const std::string text = TextOf(TextControlOf(box));
+      shown.push_back(text);
+      if (text.find("Please close Editor.exe") != std::string::npos) {
+        // The user closes the product, then the box.
+        PostMessageA(HostWindowOf(productId), WM_CLOSE, 0, 0);
+        WaitUntil([&] { return !IsProcessRunning(product); });
+        PostKey(FocusedWindowOf(box), VK_RETURN);
+      } else if (text.find("Start it again?") != std::string::npos || text.find("Download it now?") != std::string::npos) {
+        PostKey(FocusedWindowOf(box), 'Y');
+      } else {
+        PostKey(FocusedWindowOf(box), VK_RETURN);
+      }
+    });
+    // A large quit countdown keeps the agent from restarting itself after the
+    // update; the test stops it when the cycle is over.
+    RunningProgram host(HostCommand("/DELAY=0", " --send 30:1000"));
+    ASSERT_TRUE(WaitUntil([&] { return RecordHas(hostRecord, "notify 42 2"); }, 60000))
+        << ReadWholeFile(hostRecord) << ReadWholeFile(folder / "app\\X_Agent.log");
+    StopAgent();
+    boxes.Finish();
+    PostMessageA(HostWindowOf(host.processId()), WM_CLOSE, 0, 0);
+    host.WaitForExit();
+
+    EXPECT_EQ(CycleNotifications(hostRecord),
+              (std::vector<std::string>{"40 1", "40 2", "41 1", "41 2", "42 1", "42 2", "43 0"}));
+    EXPECT_TRUE(EngineRan());
+    EXPECT_EQ(ReadAgentInt(ini, OriginalSetup::VersionOriginal), 2);
+    EXPECT_FALSE(FileIsThere(folder / "app\\EditorUpdate.exe")) << "the update file is removed after its run";
+    if (c.productRunning) {
+      if (*c.productSees) {
+        EXPECT_TRUE(RecordHas(productRecord, c.productSees)) << ReadWholeFile(productRecord);
+      }
+      const uint32_t now = FindProcessByPath(product, true);
+      if (c.restarted) {
+        EXPECT_TRUE(now != 0 && now != productId) << "the closed product runs again";
+      } else {
+        EXPECT_EQ(now, productId) << "the product was left alone";
+      }
+    } else {
+      EXPECT_EQ(FindProcessByPath(product, true), 0u) << "a product that did not run is not started";
+    }
+    TerminateProcessByPath(product, true);
+    WaitUntil([&] { return !IsProcessRunning(product); });
+  }
+}
+
+TEST_F(AgentUpdate, AfterTheUpdateTheAgentStartsAnewAndFindsNothingNew) {
+  Publish("--set NewSetup.InformFinish=0");
+  BoxSeries boxes([](HWND box, int) { PostKey(FocusedWindowOf(box), 'Y'); });
+  RunningProgram host(HostCommand("/DELAY=0", ""));
+  const std::string log = folder / "app\\X_Agent.log";
+  // The first copy ends after the update; the plain agent it started waits
+  // ten seconds, then a fresh copy checks and finds the version installed.
+  ASSERT_TRUE(WaitUntil([&] { return RecordHas(hostRecord, "notify 43 0"); }, 60000)) << ReadWholeFile(hostRecord);
+  ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(log).find("Too early for retesting") != std::string::npos; },
+                        60000))
+      << ReadWholeFile(log);
+  boxes.Finish();
+  const std::string text = ReadWholeFile(log);
+  EXPECT_NE(text.find("GetOkToPerformAU = 6 - OK"), std::string::npos);
+  EXPECT_NE(text.find(".. WinExec - \"" + agent + "\" /_ZZ=99 /WAIT=10 /TRANSIENT=|255|255|255|255|255|255|255|255|"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Wait 10 SEC"), std::string::npos);
+  EXPECT_EQ(ReadAgentInt(ini, OriginalSetup::VersionOriginal), 2);
+  EXPECT_EQ(CycleNotifications(hostRecord),
+            (std::vector<std::string>{"40 1", "40 2", "41 1", "41 2", "42 1", "42 2", "43 0"}));
+
+  RunAndWait(Quote(agent) + " /STOP=0");
+  const std::string copy = folder / "app\\X_Agent.exe";
+  EXPECT_TRUE(WaitUntil([&] { return !IsProcessRunning(copy); }, 30000));
+  EXPECT_TRUE(WaitUntil([&] { return !FileIsThere(copy); })) << "the copy removes itself";
+  PostMessageA(HostWindowOf(host.processId()), WM_CLOSE, 0, 0);
+  host.WaitForExit();
+}
+
+}  // namespace
+}  // namespace vantor::testing
