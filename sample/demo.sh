@@ -3,7 +3,8 @@
 # engine) into a setup file, runs it under Wine as a user would, and shows
 # what happened: the debug trace, the engine's command line, the exit code,
 # the work folder gone, and a picture of the progress window. Then it runs
-# the update agent file under its own name and shows its log.
+# the update agent file under its own name and shows how it hands over to its
+# X_ copy.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 demo=$top/out/demo
@@ -49,5 +50,5 @@ echo "=== The update agent, started under its own name"
 rm -f "$demo/trace.txt"
 wine "$top/out/win64/vdebugview.exe" --plain "$(winpath "$demo/trace.txt")" --run "$(winpath "$demo/WidgetAgent.exe")" /TEST=1
 tr -d '\r' < "$demo/trace.txt"
-echo "--- its log file X_WidgetAgent.log:"
+echo "--- its log file X_WidgetAgent.log (its X_ copy goes on to check; ./run demo agent shows a whole update cycle):"
 tr -d '\r' < "$demo/X_WidgetAgent.log"
