@@ -143,7 +143,7 @@ bool MatchesPackageToken(const std::string& file, int kind) {
   }
   if (kind == kInformFile) {
     const std::string content = ReadFileText(file, 0, 0);
-    return !content.empty() && ParseNoticeFile(content).token == *own;
+    return !content.empty() && ParseNoticeFile(content).token == own;
   }
   return false;
 }

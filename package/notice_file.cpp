@@ -10,7 +10,7 @@ NoticeFile ParseNoticeFile(std::string_view content) {
   t = TextAfter(t, "|");
   const std::string field = TextBefore(t, "|", "");
   for (int skipped = 0; skipped < 3; ++skipped) t = TextAfter(t, "|");
-  return NoticeFile{Unscramble(field), t};
+  return NoticeFile{TryUnscramble(field), t};
 }
 
 std::string MakeNoticeFile(std::string_view token, std::string_view body, uint32_t tokenSeed,

@@ -11,7 +11,9 @@
 namespace vantor {
 
 struct NoticeFile {
-  std::string token;  // unscrambled; a random number when the token does not check
+  // Unscrambled; nothing when the field does not check, so that no stand-in
+  // can match an agent's token by chance.
+  std::optional<std::string> token;
   std::string body;
 };
 

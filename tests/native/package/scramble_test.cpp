@@ -119,10 +119,12 @@ TEST(ParseNoticeFile, ReferenceNotice) {
   }
 }
 
-TEST(ParseNoticeFile, WithoutBarsTheBodyIsTheTextAndTheTokenRandom) {
+TEST(ParseNoticeFile, WithoutBarsTheBodyIsTheTextAndNoToken) {
   const NoticeFile notice = ParseNoticeFile("Hello");
   EXPECT_EQ(notice.body, "Hello");
-  EXPECT_TRUE(IsRandomStandIn(notice.token));
+  EXPECT_FALSE(notice.token.has_value());
+  // A field that does not unscramble gives no token either, never a stand-in.
+  EXPECT_FALSE(ParseNoticeFile("|12345|x|y|Hello").token.has_value());
 }
 
 TEST(MakeNoticeFile, RoundTripsPlainAndScrambled) {
