@@ -18,4 +18,15 @@ std::string GetWindowTextOf(HWND window);
 void SetAutoPlaySuppression(bool on);
 UINT AutoPlayMessage();
 
+// The object a window was created for (its creation parameter), kept in the
+// window's user data from WM_NCCREATE on; null for the messages before it.
+template <typename Session>
+Session* WindowSession(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<Session*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
 }  // namespace vantor

@@ -17,8 +17,6 @@ constexpr char kBoxClass[] = "VMsgBox";
 constexpr UINT_PTR kTimeoutTimer = 1;
 constexpr COLORREF kIconBandColour = RGB(0, 78, 152);
 
-BoxSession* SessionOf(HWND box) { return reinterpret_cast<BoxSession*>(GetWindowLongPtrA(box, GWLP_USERDATA)); }
-
 void FillWith(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
   const RECT rect{left, top, right, bottom};
   FillRect(dc, &rect, brush);
@@ -41,11 +39,7 @@ void Paint(HWND box, const BoxSession& session) {
 }
 
 LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  BoxSession* session = SessionOf(box);
+  BoxSession* session = WindowSession<BoxSession>(box, message, lParam);
   if (session == nullptr) return DefWindowProcA(box, message, wParam, lParam);
   if (AutoPlayMessage() != 0 && message == AutoPlayMessage()) return 1;
 

@@ -30,10 +30,6 @@ struct RichTextSession {
   bool done = false;
 };
 
-RichTextSession* SessionOf(HWND window) {
-  return reinterpret_cast<RichTextSession*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 Extent ClientExtent(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
@@ -66,11 +62,7 @@ void Paint(HWND window, const RichTextSession& session) {
 }
 
 LRESULT CALLBACK RichTextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  RichTextSession* session = SessionOf(window);
+  RichTextSession* session = WindowSession<RichTextSession>(window, message, lParam);
   if (session == nullptr) return DefWindowProcA(window, message, wParam, lParam);
 
   switch (message) {
