@@ -15,6 +15,7 @@
 #include "base/ini_files_win.h"
 #include "base/machine_identity_win.h"
 #include "base/registry_win.h"
+#include "tests/windows/support/machine_setup.h"
 #include "tests/windows/support/test_support.h"
 
 namespace vantor::testing {
@@ -61,47 +62,6 @@ class ScratchKey {
   std::string path_;
   UniqueRegKey key_;
 };
-
-// Sets or removes a value of an existing key and puts the old one back.
-class ValueOverride {
- public:
-  ValueOverride(HKEY root, const char* path, const char* name, const std::optional<std::string>& value) : name_(name) {
-    EXPECT_EQ(RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, key_.put()), ERROR_SUCCESS) << path;
-    char buffer[1024];
-    DWORD size = sizeof buffer;
-    if (RegQueryValueExA(key_.get(), name, nullptr, &type_, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS) {
-      previous_ = std::string(buffer, size);
-    }
-    if (value) {
-      RegSetValueExA(key_.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                     static_cast<DWORD>(value->size() + 1));
-    } else {
-      RegDeleteValueA(key_.get(), name);
-    }
-  }
-  ~ValueOverride() {
-    if (previous_) {
-      RegSetValueExA(key_.get(), name_.c_str(), 0, type_, reinterpret_cast<const BYTE*>(previous_->data()),
-                     static_cast<DWORD>(previous_->size()));
-    } else {
-      RegDeleteValueA(key_.get(), name_.c_str());
-    }
-  }
-  ValueOverride(const ValueOverride&) = delete;
-  ValueOverride& operator=(const ValueOverride&) = delete;
-
- private:
-  std::string name_;
-  UniqueRegKey key_;
-  DWORD type_ = REG_SZ;
-  std::optional<std::string> previous_;
-};
-
-std::string EnvironmentValue(const char* name) {
-  char buffer[512] = {};
-  const DWORD n = GetEnvironmentVariableA(name, buffer, sizeof buffer);
-  return n < sizeof buffer ? std::string(buffer, n) : std::string();
-}
 
 TEST(Settings, ReadIniString_ValueOrDefaultWhenFileSectionOrKeyIsMissing) {
   ScratchFolder folder("ini_read");
@@ -255,22 +215,22 @@ TEST(Settings, MachineIdentity_NamesOfTheUserAndTheComputer) {
 
 TEST(Settings, GetRegisteredOwner_TrimmedValueOrTheUserName) {
   {
-    ValueOverride owner(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOwner", std::nullopt);
+    ScopedRegistryValue owner(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOwner", std::nullopt);
     EXPECT_EQ(GetRegisteredOwner(), GetUserNameText());
   }
   {
-    ValueOverride owner(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOwner", "  Jane Doe \t");
+    ScopedRegistryValue owner(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOwner", "  Jane Doe \t");
     EXPECT_EQ(GetRegisteredOwner(), "Jane Doe");
   }
 }
 
 TEST(Settings, GetRegisteredOrganization_TrimmedValueOrEmpty) {
   {
-    ValueOverride organization(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOrganization", std::nullopt);
+    ScopedRegistryValue organization(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOrganization", std::nullopt);
     EXPECT_EQ(GetRegisteredOrganization(), "");
   }
   {
-    ValueOverride organization(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOrganization", " Acme Ltd ");
+    ScopedRegistryValue organization(HKEY_LOCAL_MACHINE, kVersionKey, "RegisteredOrganization", " Acme Ltd ");
     EXPECT_EQ(GetRegisteredOrganization(), "Acme Ltd");
   }
 }
