@@ -257,5 +257,42 @@ TEST_F(AgentUpdate, AfterTheUpdateTheAgentStartsAnewAndFindsNothingNew) {
   host.WaitForExit();
 }
 
+TEST_F(AgentUpdate, ABrokenDownloadResumesAtTheNextCheck) {
+  Publish("");
+  // The server breaks the first transfer of the update after 300000 bytes.
+  WriteWholeFile(served + "\\EditorUpdate.exe.serve", "drop=300000&tag=update");
+  std::vector<std::string> shown;
+  BoxSeries boxes([&shown](HWND box, int) {
+    const std::string text = TextOf(TextControlOf(box));
+    shown.push_back(text);
+    PostKey(FocusedWindowOf(box), text.find("Download it now?") != std::string::npos ? 'Y' : VK_RETURN);
+  });
+  RunningProgram host(HostCommand("/DELAY=0", " --send 30:1000"));
+  const std::string log = folder / "app\\X_Agent.log";
+  ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(log).find("Result=FALSE") != std::string::npos; }, 60000))
+      << ReadWholeFile(log);
+  // The user asks for a check: the copy fetches only what is missing.
+  RunAndWait(Quote(agent) + " /TEST=2");
+  ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(log).find("Result=TRUE") != std::string::npos; }, 60000))
+      << ReadWholeFile(log);
+  StopAgent();
+  boxes.Finish();
+  DeleteFileA((served + "\\EditorUpdate.exe.serve").c_str());
+  PostMessageA(HostWindowOf(host.processId()), WM_CLOSE, 0, 0);
+  host.WaitForExit();
+
+  bool resumed = false;
+  for (const std::string& request : ServerRequests("update")) {
+    const std::size_t range = request.find("|bytes=");
+    if (range != std::string::npos && request.compare(range, 9, "|bytes=0-") != 0) resumed = true;
+  }
+  EXPECT_TRUE(resumed) << "the second transfer asks for the rest only";
+  EXPECT_TRUE(EngineRan());
+  EXPECT_EQ(ReadAgentInt(ini, OriginalSetup::VersionOriginal), 2);
+  ASSERT_GE(shown.size(), 3u);
+  EXPECT_NE(shown[1].find("Bad Secret Token!"), std::string::npos) << "the broken transfer stored no file";
+  EXPECT_NE(shown.back().find("Editor is up to date."), std::string::npos) << shown.back();
+}
+
 }  // namespace
 }  // namespace vantor::testing

@@ -74,17 +74,6 @@ Result Download(const std::string& url, const std::string& target, ProgressLog* 
   return result;
 }
 
-// The requests the server recorded under the tag: "User-Agent|Range".
-std::vector<std::string> ServerRequests(const std::string& tag) {
-  const Result log = Download(TestServerUrl("/requests?tag=" + tag), "");
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = log.content.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(log.content.substr(start, end - start));
-  }
-  return lines;
-}
-
 std::vector<std::string> FilesIn(const ScratchFolder& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA entry;

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "net/http_download.h"
+
 namespace vantor::testing {
 
 std::string TestServerUrl(const std::string& pathAndQuery) {
@@ -18,6 +20,18 @@ std::string PatternBytes(std::size_t size, uint32_t seed) {
     bytes[i] = static_cast<char>(((uint64_t{i} * 2654435761u + uint64_t{seed} * 40503u) >> 11) & 255u);
   }
   return bytes;
+}
+
+std::vector<std::string> ServerRequests(const std::string& tag) {
+  std::string content;
+  std::string error;
+  HTTP_DownloadFile_Incremental(nullptr, TestServerUrl("/requests?tag=" + tag), "", content, {}, error);
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = content.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(content.substr(start, end - start));
+  }
+  return lines;
 }
 
 std::string ServedFolder() {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantor::testing {
 
@@ -13,6 +14,9 @@ namespace vantor::testing {
 std::string TestServerUrl(const std::string& pathAndQuery);
 // The folder whose files the server serves under /files/, as a Windows path.
 std::string ServedFolder();
+// The requests the server recorded under the tag, one "User-Agent|Range"
+// each ("-" for a header that was absent).
+std::vector<std::string> ServerRequests(const std::string& tag);
 // The bytes the server generates for /data and /chunked with size and seed.
 std::string PatternBytes(std::size_t size, uint32_t seed);
 
