@@ -124,7 +124,13 @@ bool RunCycle() {
   std::string downloadError;
   const bool downloaded = DownloadFileAU(folder, updateName, kUpdateFile, downloadError);
   PostToHost(41, 2);
-  if (!downloaded || !ConfirmInstall()) return false;
+  const std::string updateFile = ProgramFolder(true) + ExtractFileName(updateName);
+  if (!downloaded) return false;
+  if (!ConfirmInstall()) {
+    // Declined: the next offer downloads afresh, so the file would only lie about.
+    DeleteFileA(updateFile.c_str());
+    return false;
+  }
 
   DebugLinePid(" ==== PerformAutoUpdate-7 ====");
   SetInstallFolders(ReadAgentText(Directories::TargetDir), ReadAgentText(Directories::SharedDir),
@@ -133,7 +139,6 @@ bool RunCycle() {
   const bool closed = ShutDownProduct(program);
   const bool restart = ReadAgentFlag(NewSetup::RestartProcess) && closed;
 
-  const std::string updateFile = ProgramFolder(true) + ExtractFileName(updateName);
   const bool result = InstallUpdate(updateFile);
   if (result) WriteAgentInt(OriginalSetup::VersionOriginal, ReadAgentInt(NewSetup::VersionNew));
   DeleteFileA(updateFile.c_str());

@@ -16,6 +16,7 @@
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
 #include "tests/windows/support/box_series.h"
+#include "tests/windows/support/installed_agent.h"
 #include "tests/windows/support/program_driver.h"
 #include "tests/windows/support/test_http_server.h"
 #include "tests/windows/support/test_support.h"
@@ -36,41 +37,6 @@ constexpr const char* kOriginal =
     "s17=<P>Start it again?\r\n"
     "s18=<P>It is downloaded now.\r\n"
     "s21=There is no new version.\r\n";
-
-// The lines of a record file written by testhost.exe.
-std::vector<std::string> RecordLines(const std::string& path) {
-  std::vector<std::string> lines;
-  const std::string text = ReadWholeFile(path);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
-bool RecordHas(const std::string& path, const std::string& line) {
-  for (const std::string& l : RecordLines(path)) {
-    if (l == line) return true;
-  }
-  return false;
-}
-
-// The notifications the host received, in order, without the registration
-// replies whose values are window handles.
-std::vector<std::string> CycleNotifications(const std::string& path) {
-  std::vector<std::string> notes;
-  for (const std::string& line : RecordLines(path)) {
-    if (line.rfind("notify ", 0) == 0 && line.rfind("notify 50 ", 0) != 0 && line.rfind("notify 51 ", 0) != 0) {
-      notes.push_back(line.substr(7));
-    }
-  }
-  return notes;
-}
 
 struct WindowSearch {
   DWORD processId;
@@ -116,6 +82,11 @@ class AgentUpdate : public ::testing::Test {
          TestServerUrl("/files") + " --file " + Quote(folder / "update\\readme.txt"));
     Pack("setup --stub " + Quote(ToolPath("VantorStub.exe")) + " --out " + Quote(served + "\\EditorUpdate.exe") +
          " --token editor-2024 --dir " + Quote(folder / "update") + " --engine Engine.exe");
+    WriteOriginal();
+  }
+
+  // The installed version 1, never checked before.
+  void WriteOriginal() {
     WriteWholeFile(ini.original, std::string(kOriginal) + "[Directories]\r\nTargetDir=" + app + "\r\n");
   }
 
@@ -169,7 +140,7 @@ TEST_F(AgentUpdate, EachShutDownMethodClosesTheProductThenInstalls) {
     DeleteFileA(hostRecord.c_str());
     DeleteFileA(productRecord.c_str());
     DeleteFileA((engineRecords / "testengine.txt").c_str());
-    WriteWholeFile(ini.original, std::string(kOriginal) + "[Directories]\r\nTargetDir=" + app + "\r\n");
+    WriteOriginal();
     Publish(std::string("--set \"NewSetup.ShutDownMethod=") + c.method + "\"");
 
     DWORD productId = 0;
@@ -204,7 +175,7 @@ TEST_F(AgentUpdate, EachShutDownMethodClosesTheProductThenInstalls) {
     PostMessageA(HostWindowOf(host.processId()), WM_CLOSE, 0, 0);
     host.WaitForExit();
 
-    EXPECT_EQ(CycleNotifications(hostRecord),
+    EXPECT_EQ(HostNotifications(hostRecord),
               (std::vector<std::string>{"40 1", "40 2", "41 1", "41 2", "42 1", "42 2", "43 0"}));
     EXPECT_TRUE(EngineRan());
     EXPECT_EQ(ReadAgentInt(ini, OriginalSetup::VersionOriginal), 2);
@@ -246,7 +217,7 @@ TEST_F(AgentUpdate, AfterTheUpdateTheAgentStartsAnewAndFindsNothingNew) {
       << text;
   EXPECT_NE(text.find("Wait 10 SEC"), std::string::npos);
   EXPECT_EQ(ReadAgentInt(ini, OriginalSetup::VersionOriginal), 2);
-  EXPECT_EQ(CycleNotifications(hostRecord),
+  EXPECT_EQ(HostNotifications(hostRecord),
             (std::vector<std::string>{"40 1", "40 2", "41 1", "41 2", "42 1", "42 2", "43 0"}));
 
   RunAndWait(Quote(agent) + " /STOP=0");
@@ -292,6 +263,44 @@ TEST_F(AgentUpdate, ABrokenDownloadResumesAtTheNextCheck) {
   ASSERT_GE(shown.size(), 3u);
   EXPECT_NE(shown[1].find("Bad Secret Token!"), std::string::npos) << "the broken transfer stored no file";
   EXPECT_NE(shown.back().find("Editor is up to date."), std::string::npos) << shown.back();
+}
+
+TEST_F(AgentUpdate, ADeclinedQuestionInstallsNothingAndLeavesNothing) {
+  struct Case {
+    const char* declined;  // the question answered No
+    bool downloaded;
+  } cases[] = {{"Download it now?", false}, {"Install the new Editor now?", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.declined);
+    DeleteFileA(hostRecord.c_str());
+    WriteOriginal();
+    Publish("--set NewSetup.RequestConfirmationBeforeInstall=1");
+    std::vector<std::string> shown;
+    BoxSeries boxes([&](HWND box, int) {
+      const std::string text = TextOf(TextControlOf(box));
+      shown.push_back(text);
+      PostKey(FocusedWindowOf(box), text.find(c.declined) != std::string::npos ? 'N' : 'Y');
+    });
+    RunningProgram host(HostCommand("/DELAY=0", " --send 30:1000"));
+    const std::string log = folder / "app\\X_Agent.log";
+    ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(log).find("Result=FALSE") != std::string::npos; }, 60000))
+        << ReadWholeFile(log);
+    StopAgent();
+    boxes.Finish();
+    PostMessageA(HostWindowOf(host.processId()), WM_CLOSE, 0, 0);
+    host.WaitForExit();
+    DeleteFileA(log.c_str());
+
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown.back().find(c.declined), std::string::npos) << "no box after the declined question";
+    const std::vector<std::string> expected =
+        c.downloaded ? std::vector<std::string>{"40 1", "40 2", "41 1", "41 2", "43 0"}
+                     : std::vector<std::string>{"40 1", "40 2", "43 0"};
+    EXPECT_EQ(HostNotifications(hostRecord), expected);
+    EXPECT_FALSE(FileIsThere(folder / "app\\EditorUpdate.exe"));
+    EXPECT_FALSE(EngineRan());
+    EXPECT_EQ(ReadAgentInt(ini, OriginalSetup::VersionOriginal), 1);
+  }
 }
 
 }  // namespace
