@@ -2,6 +2,7 @@
 // the main window's requests.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 
 namespace vantor {
@@ -13,6 +14,10 @@ struct AgentSchedule {
   int interactiveCheck = 0;  // 2 pending, 1 running, 0 none
   bool infoOnlyRequest = false;
   int64_t quitCountdown = -1;
+  // When the user last said No to the check question: the check then counts
+  // as done for one probe interval, so the question does not come back every
+  // second. Kept in memory only; the stored last check time stays as it is.
+  int64_t declinedAt = INT64_MIN;
   int32_t agentState = 0;  // 0 idle, 1 checking, 2 downloading, 3 installing
   bool busy = false;
 };

@@ -1,5 +1,6 @@
 #include "agent/schedule_steps.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/text.h"
@@ -23,8 +24,9 @@ int32_t ShotTimeStatus(AgentSchedule& schedule, int64_t now, int64_t probeSecond
   if (schedule.periodicChecks || schedule.checkNowRequest) {
     const int64_t interval = testMode ? kTestModeInterval : probeSecondsInterval;
     // A stored time near the end of the range must not wrap into the past.
+    const int64_t last = std::max(probeSecondsLast, schedule.declinedAt);
     int64_t due = 0;
-    if (__builtin_add_overflow(probeSecondsLast, interval, &due)) due = interval > 0 ? INT64_MAX : INT64_MIN;
+    if (__builtin_add_overflow(last, interval, &due)) due = interval > 0 ? INT64_MAX : INT64_MIN;
     if (now >= due) status = kCheck;
     if (probeSecondsInterval == 0 && status == kCheck) status = kCheckOnce;
     if (probeSecondsInterval == -1) status = kNoCheck;

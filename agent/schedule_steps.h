@@ -21,8 +21,9 @@ inline constexpr int32_t kCheckOnce = 2;
 // and the step counter up. True when the quit message is due now.
 bool BeginTimerStep(AgentSchedule& schedule);
 
-// Whether a check is due at now, from the .original file's probe values; in
-// test mode the interval is 5 seconds. Consumes the check-now request.
+// Whether a check is due at now, from the .original file's probe values (or
+// a declined check question, if later); in test mode the interval is 5
+// seconds. Consumes the check-now request.
 int32_t ShotTimeStatus(AgentSchedule& schedule, int64_t now, int64_t probeSecondsLast,
                        int64_t probeSecondsInterval, bool testMode);
 

@@ -29,7 +29,10 @@ void RunDueCheck(AgentSchedule& schedule) {
   DebugLinePid(" ShotTimeStatus=" + std::to_string(status));
   if (status == kCheckOnce) schedule.periodicChecks = false;
   const bool askFirst = OverrideValue(AgentOverrides(), OverrideSlot::AskBeforeCheck).value_or(false);
-  if (status > 0 && (InteractiveCheckRunning() || askFirst)) AskBeforeCheck(status);
+  if (status > 0 && (InteractiveCheckRunning() || askFirst)) {
+    AskBeforeCheck(status);
+    if (status == kNoCheck) schedule.declinedAt = SecondsNow();
+  }
   if (status > 0) PerformShot();
   if (InteractiveCheckRunning()) schedule.interactiveCheck = 0;
 }
@@ -48,9 +51,12 @@ void AgentTimerStep() {
     JustDownloadInfoFile();
   } else {
     SetAgentBoxFont();
-    if (BeginTimerStep(schedule)) PostQuitMessage(0);
+    const bool quitNow = BeginTimerStep(schedule);
     DebugLinePid(" AutoUpdateTimerCount=" + std::to_string(schedule.AutoUpdateTimerCount));
     if (schedule.AutoUpdateTimerCount > 0) RunDueCheck(schedule);
+    // Posted once the step's check is over: the waits and boxes of a check
+    // would take the quit message from the queue, and the agent would never end.
+    if (quitNow) PostQuitMessage(0);
   }
   schedule.agentState = 0;
   schedule.busy = false;

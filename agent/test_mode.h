@@ -4,6 +4,7 @@
 // download folder. Test mode checks every five seconds and never uses the web.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vantor {
@@ -18,7 +19,7 @@ bool TestModeOn();
 const std::string& TestModeAddress();
 
 // Whether a call at nowMs must read afresh after a call at lastMs (tick
-// counts, which wrap after 49.7 days).
-bool TestModeReadDue(bool force, unsigned long nowMs, unsigned long lastMs);
+// counts, which wrap after 49.7 days); the first call (no lastMs) always reads.
+bool TestModeReadDue(bool force, unsigned long nowMs, std::optional<unsigned long> lastMs);
 
 }  // namespace vantor

@@ -12,7 +12,7 @@ constexpr const char* kTestModeKey = "HKEY_CURRENT_USER\\Software\\Kelmondo\\Van
 struct TestModeState {
   bool on = false;
   std::string address;
-  unsigned long lastCallMs = 0;
+  std::optional<unsigned long> lastCallMs;  // none before the first call
 };
 
 TestModeState& State() {

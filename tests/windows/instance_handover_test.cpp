@@ -15,6 +15,7 @@
 #include "base/processes.h"
 #include "tests/windows/support/box_driver.h"
 #include "tests/windows/support/box_look.h"
+#include "tests/windows/support/installed_agent.h"
 #include "tests/windows/support/program_driver.h"
 #include "tests/windows/support/test_support.h"
 
@@ -22,42 +23,6 @@ namespace vantor::testing {
 namespace {
 
 constexpr char kCopyClass[] = ".AutoUpdate.X_Agent";
-constexpr char kStepLine[] = " AutoUpdateTimerCount=";
-constexpr char kCheckLine[] = " Fire ";
-
-bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
-
-// The debug lines of one process, without the process id in front.
-std::vector<std::string> LinesOf(const std::vector<std::string>& lines, DWORD processId) {
-  const std::string prefix = std::to_string(processId);
-  std::vector<std::string> own;
-  for (const std::string& line : lines) {
-    if (StartsWith(line, prefix + " ")) own.push_back(line.substr(prefix.size()));
-  }
-  return own;
-}
-
-// The counts of the timer steps among a process's lines.
-std::vector<int64_t> StepCounts(const std::vector<std::string>& lines) {
-  std::vector<int64_t> counts;
-  for (const std::string& line : lines) {
-    if (StartsWith(line, kStepLine)) counts.push_back(std::stoll(line.substr(sizeof kStepLine - 1)));
-  }
-  return counts;
-}
-
-std::size_t CountStarting(const std::vector<std::string>& lines, const std::string& prefix) {
-  return static_cast<std::size_t>(
-      std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return StartsWith(l, prefix); }));
-}
-
-// Index of the first line beginning with prefix; lines.size() when none does.
-std::size_t FirstStarting(const std::vector<std::string>& lines, const std::string& prefix, std::size_t from = 0) {
-  for (std::size_t i = from; i < lines.size(); ++i) {
-    if (StartsWith(lines[i], prefix)) return i;
-  }
-  return lines.size();
-}
 
 // The messages of the log file (after time stamp and thread id) that carry the indent.
 std::vector<std::string> LogMessagesWithIndent(const std::string& logFile, const std::string& indent) {
@@ -72,16 +37,6 @@ std::vector<std::string> LogMessagesWithIndent(const std::string& logFile, const
     }
   }
   return messages;
-}
-
-std::vector<std::string> RecordLines(const std::string& path) {
-  std::vector<std::string> lines;
-  const std::string text = ReadWholeFile(path);
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
@@ -362,7 +317,7 @@ TEST_F(InstanceHandover, CheckRequestStartsACopyThatChecksOnceAndQuitsTwoStepsLa
   // The request raised the count to 1, so the check ran at the step that counted 2.
   EXPECT_EQ(lines[check - 2], std::string(kStepLine) + "2");
   const std::vector<std::string> after(lines.begin() + static_cast<std::ptrdiff_t>(check), lines.end());
-  EXPECT_EQ(StepCounts(after), (std::vector<int64_t>{3, 4}));
+  EXPECT_EQ(NumbersAfter(after, kStepLine), (std::vector<int64_t>{3, 4}));
   EXPECT_TRUE(WaitUntil([&] { return !FileIsThere(copy); })) << "the copy did not remove its file";
   EXPECT_TRUE(Contains(PlainAgentLog(), "PostProcessMessage(wm_AgentMsg) to: " + copy + " - AU_PerformUpdateCycle (1)"));
 }
@@ -376,7 +331,7 @@ TEST_F(InstanceHandover, CheckRequestToARunningCopyLeavesItRunning) {
   // A copy told to quit two steps after its check would be gone at the third.
   auto stepsAfterCheck = [&] {
     const std::vector<std::string> lines = LinesOf(viewer.Lines(), copyProcess.id);
-    return StepCounts({lines.begin() + static_cast<std::ptrdiff_t>(FirstStarting(lines, kCheckLine)), lines.end()});
+    return NumbersAfter(From(lines, FirstStarting(lines, kCheckLine)), kStepLine);
   };
   ASSERT_TRUE(WaitUntil([&] { return stepsAfterCheck().size() >= 3 || copyProcess.Ended(0); }));
   EXPECT_FALSE(copyProcess.Ended(0));
@@ -399,7 +354,7 @@ TEST_F(InstanceHandover, StopZeroEndsTheCopyAtItsNextStep) {
   const std::size_t plainEnd = FirstStarting(all, std::to_string(plain) + " ==== STUB END");
   ASSERT_LT(plainEnd, all.size());
   const std::vector<std::string> after(all.begin() + static_cast<std::ptrdiff_t>(plainEnd), all.end());
-  EXPECT_LE(StepCounts(LinesOf(after, copyProcess.id)).size(), 1u);
+  EXPECT_LE(NumbersAfter(LinesOf(after, copyProcess.id), kStepLine).size(), 1u);
   EXPECT_EQ(CountStarting(LinesOf(all, copyProcess.id), kCheckLine), 0u);
   EXPECT_TRUE(Contains(PlainAgentLog(), "PostProcessMessage(wm_ShutDown) to: " + copy));
   EXPECT_TRUE(WaitUntil([&] { return !FileIsThere(copy); })) << "the copy did not remove its file";
@@ -430,7 +385,7 @@ TEST_F(InstanceHandover, DelayMovesTheCopysFirstCheck) {
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], " ==== STUB START ====> " + Quote(copy) + c.copyArguments + "<");
     const std::size_t check = FirstStarting(lines, kCheckLine);
-    EXPECT_EQ(StepCounts({lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(check)}), c.steps);
+    EXPECT_EQ(NumbersAfter({lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(check)}, kStepLine), c.steps);
     EXPECT_EQ(lines[check - 1], " ShotTimeStatus=2");
   }
 }

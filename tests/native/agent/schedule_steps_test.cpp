@@ -95,6 +95,17 @@ TEST(ShotTimeStatus, DueByIntervalTestModeAndRequest) {
   }
 }
 
+TEST(ShotTimeStatus, ADeclinedQuestionWaitsOneIntervalUnlessAskedToCheck) {
+  constexpr int64_t kNow = 3'900'000'000;
+  AgentSchedule schedule;
+  schedule.declinedAt = kNow - 10;
+  EXPECT_EQ(ShotTimeStatus(schedule, kNow, 0, 60, false), kNoCheck);
+  EXPECT_EQ(ShotTimeStatus(schedule, kNow + 50, 0, 60, false), kCheck);
+  EXPECT_EQ(ShotTimeStatus(schedule, kNow, 0, 0, false), kCheckOnce) << "interval 0 still checks once";
+  schedule.checkNowRequest = true;
+  EXPECT_EQ(ShotTimeStatus(schedule, kNow, 0, 60, false), kCheck);
+}
+
 TEST(CheckQuestionText, DrivesDropTheInternetSentenceAndTestModeAddsItsNote) {
   const std::string note = "<P><P><T><B>PLEASE NOTE</B> - You are now running in <B>Test Mode</B>!";
   EXPECT_EQ(CheckQuestionText("Check PROG_NAME", " online", "?", "http://x/", false, "Editor"),

@@ -14,5 +14,10 @@ TEST(TestModeReadDue, ForcedOrAfterThirtySecondsAcrossTheTickWrap) {
   EXPECT_TRUE(TestModeReadDue(false, 40000, 0xFFFFF000ul));
 }
 
+TEST(TestModeReadDue, FirstCallReadsEvenSoonAfterTheSystemStarted) {
+  EXPECT_TRUE(TestModeReadDue(false, 5000, std::nullopt));
+  EXPECT_TRUE(TestModeReadDue(false, 0, std::nullopt));
+}
+
 }  // namespace
 }  // namespace vantor
