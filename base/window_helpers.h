@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/handles.h"
+
 namespace vantor {
 
 // LOGPIXELSY of the screen, read once per run.
@@ -17,6 +19,12 @@ std::string GetWindowTextOf(HWND window);
 // While on, the windows answer the registered "QueryCancelAutoPlay" message with 1.
 void SetAutoPlaySuppression(bool on);
 UINT AutoPlayMessage();
+
+// Registers the class of one of the program's own top-level windows: redrawn
+// whole when sized, double clicks, the arrow cursor, the button-face
+// background. A class left registered (by a window still open further up this
+// thread, or by another module) is used as it is.
+WindowClassRegistration RegisterOwnWindowClass(const char* className, WNDPROC procedure);
 
 // The object a window was created for (its creation parameter), kept in the
 // window's user data from WM_NCCREATE on; null for the messages before it.

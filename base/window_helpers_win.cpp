@@ -37,4 +37,15 @@ void SetAutoPlaySuppression(bool on) { autoPlayMessage = on ? RegisterWindowMess
 
 UINT AutoPlayMessage() { return autoPlayMessage; }
 
+WindowClassRegistration RegisterOwnWindowClass(const char* className, WNDPROC procedure) {
+  WNDCLASSA wc{};
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  wc.lpszClassName = className;
+  return WindowClassRegistration(RegisterClassA(&wc), wc.hInstance);
+}
+
 }  // namespace vantor

@@ -114,18 +114,6 @@ UniqueGdiObject CreateBoxFont() {
                                      FF_SWISS, settings.face.empty() ? nullptr : settings.face.c_str()));
 }
 
-// A class left registered (by a box of another module, say) is used as it is.
-WindowClassRegistration RegisterBoxClass() {
-  WNDCLASSA wc{};
-  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = BoxProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-  wc.lpszClassName = kBoxClass;
-  return WindowClassRegistration(RegisterClassA(&wc), wc.hInstance);
-}
-
 void PlaceBox(BoxSession& session, Extent text, const BoxCall& call) {
   const Extent outer = BoxOuterSize(
       text, {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYCAPTION)});
@@ -149,7 +137,7 @@ BoxOutcome RunBox(HWND owner, HWND remembered, const BoxCall& call, std::string_
   session.remembered = remembered;
   session.font = CreateBoxFont();
   // Declared after the font: the class goes first, once the window is gone.
-  const WindowClassRegistration registration = RegisterBoxClass();
+  const WindowClassRegistration registration = RegisterOwnWindowClass(kBoxClass, BoxProc);
 
   const std::string caption(title);
   session.box = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, kBoxClass, caption.c_str(),

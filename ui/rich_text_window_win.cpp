@@ -101,19 +101,6 @@ UniqueGdiObject CreateWindowFont(int height, const std::string& face, std::uint8
                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face.c_str()));
 }
 
-// A class left registered (by a window still open further up this thread) is
-// used as it is; that window's call unregisters it.
-WindowClassRegistration RegisterWindowClass() {
-  WNDCLASSA wc{};
-  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = RichTextProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-  wc.lpszClassName = kWindowClass;
-  return WindowClassRegistration(RegisterClassA(&wc), wc.hInstance);
-}
-
 HWND CreateTextWindow(const char* className, HWND window, const BoxRect& place, bool rightToLeft) {
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_WANTRETURN |
                       (rightToLeft ? ES_RIGHT : 0);
@@ -162,7 +149,7 @@ bool ShowRichTextWindow(HWND owner, const std::string& title, const std::string&
   session.buttonFont = CreateWindowFont(-PointsToPixels(fontSize), faceName, charset);
   session.textFont = CreateWindowFont(kRichTextFontHeight, RichTextFace(faceName), charset);
   // Declared after the fonts: the class goes first, once the window is gone.
-  const WindowClassRegistration registration = RegisterWindowClass();
+  const WindowClassRegistration registration = RegisterOwnWindowClass(kWindowClass, RichTextProc);
 
   const BoxRect place = RichTextWindowPlace({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
                                             {width, height});
