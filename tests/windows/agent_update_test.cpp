@@ -198,7 +198,11 @@ TEST_F(AgentUpdate, EachShutDownMethodClosesTheProductThenInstalls) {
   }
 }
 
-TEST_F(AgentUpdate, AfterTheUpdateTheAgentStartsAnewAndFindsNothingNew) {
+// The rest of the road in a suite of its own, so that it runs beside the
+// shut-down methods (one agent copy per Wine prefix at a time).
+class AgentUpdateRoad : public AgentUpdate {};
+
+TEST_F(AgentUpdateRoad, AfterTheUpdateTheAgentStartsAnewAndFindsNothingNew) {
   Publish("--set NewSetup.InformFinish=0");
   BoxSeries boxes([](HWND box, int) { PostKey(FocusedWindowOf(box), 'Y'); });
   RunningProgram host(HostCommand("/DELAY=0", ""));
@@ -228,7 +232,7 @@ TEST_F(AgentUpdate, AfterTheUpdateTheAgentStartsAnewAndFindsNothingNew) {
   host.WaitForExit();
 }
 
-TEST_F(AgentUpdate, ABrokenDownloadResumesAtTheNextCheck) {
+TEST_F(AgentUpdateRoad, ABrokenDownloadResumesAtTheNextCheck) {
   Publish("");
   // The server breaks the first transfer of the update after 300000 bytes.
   WriteWholeFile(served + "\\EditorUpdate.exe.serve", "drop=300000&tag=update");
@@ -265,7 +269,7 @@ TEST_F(AgentUpdate, ABrokenDownloadResumesAtTheNextCheck) {
   EXPECT_NE(shown.back().find("Editor is up to date."), std::string::npos) << shown.back();
 }
 
-TEST_F(AgentUpdate, ADeclinedQuestionInstallsNothingAndLeavesNothing) {
+TEST_F(AgentUpdateRoad, ADeclinedQuestionInstallsNothingAndLeavesNothing) {
   struct Case {
     const char* declined;  // the question answered No
     bool downloaded;
