@@ -1,6 +1,6 @@
 #include "paths/macro_passes.h"
 
-#include "agent/seconds_clock.h"
+#include "base/calendar.h"
 
 namespace vantor {
 
@@ -22,8 +22,10 @@ std::string Two(int value) { return ZeroPad(value, 2); }
 std::string Four(int value) { return ZeroPad(value, 4); }
 
 int64_t WholeDaysSince2000(const DateTime& now) {
-  // Truncated towards zero: a clock set before 2000 counts whole days back.
-  return (ClockSeconds(now, 0) - ClockSeconds(DateTime{2000, 1, 1, 0, 0, 0}, 0)) / kSecondsPerDay;
+  // Truncated towards zero: before 2000 the day under way is not yet a whole day back.
+  const int64_t days = DayNumber(now) - DayNumber(DateTime{2000, 1, 1});
+  const bool partDay = days < 0 && (now.hour != 0 || now.minute != 0 || now.second != 0);
+  return days + (partDay ? 1 : 0);
 }
 
 // Empty for an unknown code.
