@@ -1,5 +1,7 @@
 #include "agent/update_cycle_steps.h"
 
+#include "base/switches.h"
+
 namespace vantor {
 
 ShutDownMethod ParseShutDownMethod(std::string_view text) {
@@ -21,10 +23,8 @@ std::string OriginalInfoFileSwitch(std::string_view infoPath) {
 }
 
 std::string RestartCommand(std::string_view agentFolder, std::string_view agentExeName, const Overrides& overrides) {
-  // Quoted: unquoted, a folder with blanks could start another program
-  // ("C:\Program.exe" for "C:\Program Files\...").
-  return "\"" + std::string(agentFolder) + std::string(agentExeName) + "\" /_ZZ=99 /WAIT=10 /TRANSIENT=" +
-         FormatOverrides(overrides);
+  return CommandLineOf(std::string(agentFolder) + std::string(agentExeName),
+                       "/_ZZ=99 /WAIT=10 /TRANSIENT=" + FormatOverrides(overrides));
 }
 
 }  // namespace vantor

@@ -53,4 +53,10 @@ int64_t SwitchIntIn(std::string_view args, std::string_view name, int64_t def) {
 
 bool DeveloperModeFrom(const char* dvxValue) { return dvxValue != nullptr && std::strcmp(dvxValue, "974") == 0; }
 
+std::string CommandLineOf(std::string_view program, std::string_view arguments) {
+  std::string line = "\"" + std::string(program) + "\"";
+  if (!arguments.empty()) line += " " + std::string(arguments);
+  return line;
+}
+
 }  // namespace vantor

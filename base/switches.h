@@ -17,6 +17,10 @@ std::string CommandArgsOf(std::string_view commandLine, std::string_view program
 bool HasSwitchIn(std::string_view args, std::string_view name);
 std::string SwitchTextIn(std::string_view args, std::string_view name);
 int64_t SwitchIntIn(std::string_view args, std::string_view name, int64_t def);
+// The program in double quotes, so that a path with blanks names no other
+// program ("C:\Program.exe" for "C:\Program Files\..."), then the arguments
+// after one blank when there are any.
+std::string CommandLineOf(std::string_view program, std::string_view arguments);
 // Developer mode is on when the variable DVX holds exactly "974".
 bool DeveloperModeFrom(const char* dvxValue);
 

@@ -49,10 +49,4 @@ std::string SpanCopyArguments(std::string_view args, std::string_view programPat
               ".001\" /OriginExe=\"" + path + "\"");
 }
 
-std::string CommandLineOf(std::string_view program, std::string_view arguments) {
-  std::string line = "\"" + std::string(program) + "\"";
-  if (!arguments.empty()) line += " " + std::string(arguments);
-  return line;
-}
-
 }  // namespace vantor

@@ -30,8 +30,4 @@ HostRegistration ParseHostRegistration(std::string_view value);
 //   /X=1 /SpanCdLvl=2 /SpanDiskFName1="D:\setup.exe.001" /OriginExe="D:\setup.exe"
 std::string SpanCopyArguments(std::string_view args, std::string_view programPath);
 
-// The program in double quotes, so that a path with blanks names no other
-// program, then the arguments after one blank when there are any.
-std::string CommandLineOf(std::string_view program, std::string_view arguments);
-
 }  // namespace vantor

@@ -17,6 +17,7 @@
 #include "base/message_pump.h"
 #include "base/processes.h"
 #include "base/program_paths.h"
+#include "base/switches.h"
 #include "base/switches_win.h"
 #include "base/text.h"
 #include "package/launch_sequence.h"

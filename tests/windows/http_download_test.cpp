@@ -74,18 +74,6 @@ Result Download(const std::string& url, const std::string& target, ProgressLog* 
   return result;
 }
 
-std::vector<std::string> FilesIn(const ScratchFolder& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA entry;
-  UniqueFind find(FindFirstFileA((folder / "*").c_str(), &entry));
-  if (!find) return names;
-  do {
-    const std::string name = entry.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(find.get(), &entry));
-  return names;
-}
-
 class HttpDownload : public ::testing::Test {
  protected:
   void SetUp() override { SetHttpAbort(false); }
@@ -106,7 +94,7 @@ TEST_F(HttpDownload, HTTP_DownloadFile_Incremental_WholeFileTakesTheTargetName) 
   EXPECT_EQ(result.error, "");
   EXPECT_EQ(result.content, "");
   EXPECT_TRUE(ReadWholeFile(target) == PatternBytes(kMiB, 1)) << "the file differs from the original";
-  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"Update.exe"});  // no partial file left
+  EXPECT_EQ(EntryNames(folder.path()), std::vector<std::string>{"Update.exe"});  // no partial file left
 
   ASSERT_GE(progress.calls.size(), 2u);
   const ProgressCall& first = progress.calls.front();
@@ -179,7 +167,7 @@ TEST_F(HttpDownload, HTTP_DownloadFile_Incremental_FailuresBeforeTheTransferWrit
       EXPECT_EQ(result.content, "");
       EXPECT_TRUE(progress.calls.empty());
       EXPECT_FALSE(IsWindowVisible(window.get()));
-      EXPECT_TRUE(FilesIn(folder).empty());
+      EXPECT_TRUE(EntryNames(folder.path()).empty());
     }
   }
 }
@@ -274,7 +262,7 @@ TEST_F(HttpDownload, HTTP_DownloadFile_Incremental_BrokenAt40PercentAndRepeatedE
 
   EXPECT_EQ(Download(url, target).error, "");
   EXPECT_TRUE(ReadWholeFile(target) == PatternBytes(kMiB, 8)) << "the repeated download differs from the original";
-  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"Update.exe"});
+  EXPECT_EQ(EntryNames(folder.path()), std::vector<std::string>{"Update.exe"});
   EXPECT_EQ(ServerRequests("broken").back(), "HTTP_Connect_3|bytes=" + std::to_string(held.size()) + "-");
 }
 
@@ -354,7 +342,7 @@ TEST_F(HttpDownload, HTTP_DownloadFile_Incremental_ChangedRemoteFileRemovesOldPa
     EXPECT_EQ(ReadWholeFile(target), "the installed version");
     EXPECT_EQ(Download(DataUrl("Update.exe", c.size, 13, c.options), target).error, "");
     EXPECT_TRUE(ReadWholeFile(target) == PatternBytes(c.size, 13));
-    EXPECT_EQ(FilesIn(folder).size(), 2u);
+    EXPECT_EQ(EntryNames(folder.path()).size(), 2u);
   }
 }
 
@@ -371,7 +359,7 @@ TEST_F(HttpDownload, HTTP_DownloadFile_Incremental_MemoryDownloadNeverTouchesThe
   EXPECT_TRUE(whole.content == PatternBytes(50000, 14));
   EXPECT_EQ(broken.error, "");
   EXPECT_EQ(broken.content, "");
-  EXPECT_TRUE(FilesIn(folder).empty());
+  EXPECT_TRUE(EntryNames(folder.path()).empty());
   EXPECT_EQ(ServerRequests("memory"),
             (std::vector<std::string>{"HTTP_Connect_2|-", "HTTP_Connect_3|-"}));  // primed, then read
 }
@@ -425,7 +413,7 @@ TEST_F(HttpDownload, HTTP_DownloadFile_Incremental_WithoutTheLibraryUnableToInit
     const Result result = Download(url, target, &progress);
     EXPECT_EQ(result.error, "Unable to initialize \"WinINet.dll\"");
     EXPECT_TRUE(progress.calls.empty());
-    EXPECT_TRUE(FilesIn(folder).empty());
+    EXPECT_TRUE(EntryNames(folder.path()).empty());
     EXPECT_EQ(HTTP_GetFileSize(url), -1);
     std::string reason;
     EXPECT_FALSE(IsInternetConnected(reason));

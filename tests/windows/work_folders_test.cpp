@@ -42,18 +42,6 @@ std::vector<std::string> RunProbe(const ScratchFolder& folder, const std::string
   return lines;
 }
 
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA entry;
-  const UniqueFind find(FindFirstFileA((folder + "\\*").c_str(), &entry));
-  if (!find) return names;
-  do {
-    const std::string name = entry.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(find.get(), &entry));
-  return names;
-}
-
 void MakeFile(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
   WriteWholeFile(path, "busy");
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
@@ -70,7 +58,7 @@ TEST(WorkFolders, SetupWorkFolder_NamedByTheProgramTimeAndEmptiedOnFirstUse) {
 
   EXPECT_EQ(RunProbe(folder, program, "setup"), (std::vector<std::string>{expected, expected, "made"}));
   EXPECT_TRUE(DirectoryExists(expected));
-  EXPECT_TRUE(Entries(expected).empty());
+  EXPECT_TRUE(EntryNames(expected).empty());
   DeleteTree(expected, true);
 }
 
@@ -117,7 +105,7 @@ TEST(WorkFolders, FallbackWorkFolder_EmptyWithOnlyDriveCFixed) {
   ASSERT_TRUE(ForceDirectories("C:\\TEMP"));
   MakeFile("C:\\TEMP\\keep.txt");
   EXPECT_EQ(RunProbe(folder, program, "fallback"), noRoot);
-  EXPECT_EQ(Entries("C:\\TEMP"), std::vector<std::string>{"keep.txt"}) << "the probe folder stayed";
+  EXPECT_EQ(EntryNames("C:\\TEMP"), std::vector<std::string>{"keep.txt"}) << "the probe folder stayed";
   DeleteTree("C:\\TEMP", true);
 }
 

@@ -28,8 +28,9 @@
 #include <vector>
 
 #include "base/files.h"
-#include "base/handles.h"
+#include "base/switches.h"
 #include "base/text.h"
+#include "package/launch_sequence.h"
 
 namespace {
 
@@ -138,19 +139,10 @@ void OnNotification(WPARAM wParam, LPARAM lParam) {
 }
 
 void StartAgent() {
-  std::string line = "\"" + host.options.agent + "\" /WM_MSG=" + HandleText(host.window) + ":" +
-                     Decimal(host.options.message);
-  if (!host.options.agentArgs.empty()) line += " " + host.options.agentArgs;
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string buffer = line;
-  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    Record("start-failed " + line);
-    return;
-  }
-  const vantor::UniqueKernelHandle process(pi.hProcess), thread(pi.hThread);
-  Record("started " + line);
+  std::string arguments = "/WM_MSG=" + HandleText(host.window) + ":" + Decimal(host.options.message);
+  if (!host.options.agentArgs.empty()) arguments += " " + host.options.agentArgs;
+  const std::string line = vantor::CommandLineOf(host.options.agent, arguments);
+  Record((vantor::RunProgram(line, SW_SHOWDEFAULT) ? "started " : "start-failed ") + line);
 }
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

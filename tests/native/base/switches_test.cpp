@@ -132,6 +132,11 @@ TEST(SwitchTest, CommandArgsOf_LookupsOnWholeCommandLines) {
   EXPECT_EQ(SwitchIntIn(CommandArgsOf("\"C:\\Apps\\setup.exe\" /x=5 /WAIT=", path), "/WAIT=", 7), 7);
 }
 
+TEST(SwitchTest, CommandLineOf_ProgramQuotedArgumentsAfterOneBlank) {
+  EXPECT_EQ(CommandLineOf("C:\\Program Files\\W\\X_Agent.exe", ""), "\"C:\\Program Files\\W\\X_Agent.exe\"");
+  EXPECT_EQ(CommandLineOf("C:\\W\\X_Agent.exe", "/SleepX=5"), "\"C:\\W\\X_Agent.exe\" /SleepX=5");
+}
+
 TEST(SwitchTest, DeveloperModeFrom_OnlyExactly974) {
   EXPECT_TRUE(DeveloperModeFrom("974"));
   EXPECT_FALSE(DeveloperModeFrom(nullptr));

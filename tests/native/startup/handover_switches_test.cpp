@@ -65,10 +65,5 @@ TEST(SpanCopyArguments, AGivenSpanLevelIsDroppedSoTheCopyDoesNotRelaunchAgain) {
   EXPECT_EQ(SpanCopyArguments("/a /spancdlvl=1 /b /SPANCDLVL=01", "D:\\s.exe"), "/a  /b  " + tail);
 }
 
-TEST(CommandLineOf, ProgramQuotedArgumentsAfterOneBlank) {
-  EXPECT_EQ(CommandLineOf("C:\\Program Files\\W\\X_Agent.exe", ""), "\"C:\\Program Files\\W\\X_Agent.exe\"");
-  EXPECT_EQ(CommandLineOf("C:\\W\\X_Agent.exe", "/SleepX=5"), "\"C:\\W\\X_Agent.exe\" /SleepX=5");
-}
-
 }  // namespace
 }  // namespace vantor

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/folder_entries_win.h"
+
 namespace vantor::testing {
 
 namespace {
@@ -159,6 +161,12 @@ ClassWindow::ClassWindow(const std::string& className) {
   window_.reset(CreateWindowA(className.c_str(), "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                               wc.hInstance, nullptr));
   EXPECT_TRUE(window_.valid()) << "cannot create a window of class " << className;
+}
+
+std::vector<std::string> EntryNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const FolderEntry& entry : FolderEntries(folder + "\\*")) names.push_back(entry.name);
+  return names;
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {

@@ -32,6 +32,8 @@ class ScratchFolder {
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 bool FileIsThere(const std::string& path);
+// The names in a folder, without "." and "..", as the system lists them.
+std::vector<std::string> EntryNames(const std::string& folder);
 
 struct ProcessResult {
   DWORD exitCode = 0;
